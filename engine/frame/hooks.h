@@ -1,0 +1,78 @@
+// What the frame asks of the layers built on it.
+//
+// The frame sits at the bottom of the engine, yet some set rules need the
+// layers above it: a new data set is prepared by the data layer, a font is
+// realised by the platform, a repaint is drawn by the output layer. Each
+// layer fills its entries once, when the engine starts; an empty entry means
+// that layer is not present and the step is skipped.
+#pragma once
+
+#include "restable.h"
+
+namespace vex3d {
+
+struct FontRecord;
+
+enum class DataChange {
+  kSurface,  // SURFACE_DATA was replaced
+  kZone,     // ZONE_DATA was replaced
+  kRanges,   // a bound, a use-default flag, TYPE, a bar format or ZORIGIN changed
+};
+
+// What attaching a window tells the graph.
+struct WindowInfo {
+  Vex3dWindow *parent = nullptr;
+  int width = 0, height = 0;
+  const char *title = nullptr;
+};
+
+struct EngineHooks {
+  // ---- data layer
+  // Prepares the changed data set(s) and recomputes the derived ranges.
+  void (*data_changed)(Vex3dGraph *graph, DataChange what) = nullptr;
+  // Reads a data file for the text form of the Data type.
+  Vex3dData *(*read_data)(const char *file, char *error) = nullptr;
+  // Frees a data set the graph read itself.
+  void (*destroy_data)(Vex3dData *data) = nullptr;
+
+  // ---- contour layer
+  // Installs the default contour style table.
+  void (*default_contour_styles)(Vex3dGraph *graph) = nullptr;
+  // Discards contours and zones computed from levels that were dropped.
+  void (*levels_dropped)(Vex3dGraph *graph) = nullptr;
+  Vex3dDistnTable *(*read_distn_table)(const char *file, char *error) = nullptr;
+  void (*free_distn_table)(Vex3dDistnTable *table) = nullptr;
+  Vex3dContourStyle **(*read_contour_styles)(const char *file, char *error) = nullptr;
+  void (*free_contour_styles)(Vex3dContourStyle **styles) = nullptr;
+
+  // ---- output layer and platform
+  // Lays out the page so that computed sizes and positions are current.
+  void (*layout)(Vex3dGraph *graph) = nullptr;
+  // Draws the regions named by the change mask and clears it.
+  void (*draw)(Vex3dGraph *graph) = nullptr;
+  // Rebuilds the off-screen buffer for WIDTH x HEIGHT.
+  void (*rebuild_buffer)(Vex3dGraph *graph) = nullptr;
+  // Releases whatever the layers hold for a graph about to be destroyed.
+  void (*graph_destroyed)(Vex3dGraph *graph) = nullptr;
+  // Binds a window: fills what the graph takes from it; false refuses.
+  bool (*attach_window)(Vex3dGraph *graph, Vex3dWindow *window, WindowInfo *info) = nullptr;
+  void (*detach_window)(Vex3dGraph *graph, Vex3dWindow *window) = nullptr;
+  void (*destroy_window)(Vex3dWindow *window) = nullptr;
+  // Colour depth (bits per pixel) and vertical resolution of the screen.
+  int (*screen_color_depth)() = nullptr;
+  int (*screen_dpi)() = nullptr;
+  // Realises a font description on the screen: the face obtained replaces the
+  // requested one; see font.cpp for which fields follow the realised font.
+  void (*realize_font)(Vex3dFontDesc *desc, bool size_given) = nullptr;
+  // Fills a font record's metrics from its font.
+  void (*font_metrics)(Vex3dGraph *graph, FontRecord *record) = nullptr;
+};
+
+// The hooks in force; the first call starts the engine.
+const EngineHooks &hooks();
+
+}  // namespace vex3d
+
+// Defined by the engine library that links the layers together: fills the
+// hooks of every layer present. Called once, when the engine starts.
+void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks);

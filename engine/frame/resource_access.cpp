@@ -1,0 +1,192 @@
+// The generic interface: argument lists of (identifier, value) pairs and the
+// text forms of single resources.
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+#include "convert.h"
+#include "defaults.h"
+#include "diagnostics.h"
+#include "graph.h"
+#include "hooks.h"
+#include "set_resource.h"
+
+namespace vex3d {
+namespace {
+
+// Which argument lists take a type: the graph's or a text's.
+enum class ListOwner { Graph, Text };
+
+const TypeInfo *list_type(int id, ListOwner owner) {
+  const TypeInfo *type = find_type(type_of(id));
+  if (!type) return nullptr;
+  return (owner == ListOwner::Graph ? type->graph_lists : type->text_lists) ? type : nullptr;
+}
+
+void run_layout_if_stale(Vex3dGraph *graph) {
+  if (!graph->layout_valid)
+    if (const auto layout = hooks().layout) layout(graph);
+}
+
+void store_at(void *address, ArgKind kind, const Value &v) {
+  switch (kind) {
+    case ArgKind::Word: *static_cast<int *>(address) = v.i; break;
+    case ArgKind::Double: *static_cast<double *>(address) = v.d; break;
+    case ArgKind::Pointer: *static_cast<const void **>(address) = v.p; break;
+    case ArgKind::Function: *static_cast<Vex3dLegendLabelFunc *>(address) = v.f; break;
+  }
+}
+
+// One get: writes the stored value, or reports why it cannot.
+void get_one(Vex3dGraph *graph, void *record, ListOwner owner, int id, void *address, ArgKind kind) {
+  const ResourceRow *row = find_row(id);
+  if (!row) {
+    message(graph, "get_resource: Unknown resource");
+    return;
+  }
+  if (owner == ListOwner::Graph && row->owner == Owner::Text) {
+    message(graph, "get_resource: Not expecting a text resource");
+    return;
+  }
+  if (owner == ListOwner::Text && row->owner == Owner::Graph) {
+    message(graph, "get_resource: Expecting a text resource");
+    return;
+  }
+  if (address) store_at(address, kind, get_field(*row, record));
+}
+
+void finish_batch(Vex3dGraph *graph) {
+  if (graph->change_mask) recompute_derived(graph);
+  Vex3dRepaint(graph, 0);
+}
+
+}  // namespace
+}  // namespace vex3d
+
+using namespace vex3d;
+
+#define VEX3D_READ_ARG(args, kind, value)                                                  \
+  switch (kind) {                                                                          \
+    case ArgKind::Word: (value).i = va_arg(args, int); break;                              \
+    case ArgKind::Double: (value).d = va_arg(args, double); break;                         \
+    case ArgKind::Pointer: (value).p = va_arg(args, const void *); break;                  \
+    case ArgKind::Function: (value).f = va_arg(args, Vex3dLegendLabelFunc); break;         \
+  }
+
+extern "C" void Vex3dSetValues(Vex3dGraph *graph, ...) {
+  if (!graph) return;
+  int saved_repaint = graph->repaint;
+  graph->repaint = 0;  // nothing draws while the list is applied
+  va_list args;
+  va_start(args, graph);
+  bool stopped = false;
+  for (int id; (id = va_arg(args, int)) != 0;) {
+    const TypeInfo *type = list_type(id, ListOwner::Graph);
+    if (!type) {
+      message(graph, "Vex3dSetValues: Unknown resource type");
+      stopped = true;
+      break;
+    }
+    Value value;
+    VEX3D_READ_ARG(args, type->arg_kind(), value);
+    set_resource(graph, id, value);
+    if (id == VEX3D_REPAINT) {
+      saved_repaint = graph->repaint;
+      graph->repaint = 0;
+    }
+  }
+  va_end(args);
+  if (stopped) {
+    graph->repaint = saved_repaint;
+    return;
+  }
+  ensure_data_styles(graph);
+  graph->repaint = saved_repaint;
+  finish_batch(graph);
+}
+
+extern "C" void Vex3dTextSetValues(Vex3dText *text, ...) {
+  if (!text) return;
+  va_list args;
+  va_start(args, text);
+  for (int id; (id = va_arg(args, int)) != 0;) {
+    const TypeInfo *type = list_type(id, ListOwner::Text);
+    if (!type) {
+      message(text->graph, "Vex3dTextSetValues: Unknown resource type");
+      break;
+    }
+    Value value;
+    VEX3D_READ_ARG(args, type->arg_kind(), value);
+    text_set_resource(text, id, value);
+  }
+  va_end(args);
+  Vex3dRepaint(text->graph, 0);
+}
+
+extern "C" void Vex3dGetValues(Vex3dGraph *graph, ...) {
+  if (!graph) return;
+  run_layout_if_stale(graph);
+  va_list args;
+  va_start(args, graph);
+  for (int id; (id = va_arg(args, int)) != 0;) {
+    const TypeInfo *type = list_type(id, ListOwner::Graph);
+    if (!type) {
+      message(graph, "Vex3dGetValues: Unknown resource type");
+      break;
+    }
+    void *address = va_arg(args, void *);
+    get_one(graph, graph, ListOwner::Graph, id, address, type->arg_kind());
+  }
+  va_end(args);
+}
+
+extern "C" void Vex3dTextGetValues(Vex3dText *text, ...) {
+  if (!text) return;
+  run_layout_if_stale(text->graph);
+  va_list args;
+  va_start(args, text);
+  for (int id; (id = va_arg(args, int)) != 0;) {
+    const TypeInfo *type = list_type(id, ListOwner::Text);
+    if (!type) {
+      message(text->graph, "Vex3dTextGetValues: Unknown resource type");
+      break;
+    }
+    void *address = va_arg(args, void *);
+    get_one(text->graph, text, ListOwner::Text, id, address, type->arg_kind());
+  }
+  va_end(args);
+}
+
+extern "C" int Vex3dSetValueString(Vex3dGraph *graph, int id, const char *text) {
+  if (!graph || !text) return 0;
+  const ResourceRow *row = find_row(id);
+  if (!row || row->owner == Owner::Text) return 0;
+  std::optional<Converted> converted = from_text(row->type, text);
+  if (!converted) return 0;
+  set_resource(graph, id, converted->value);
+  if (row->type == VEX3D_TYPE_Data) {
+    // A data set read from a file stays with the graph, which frees it once
+    // it is replaced.
+    const int slot = id == VEX3D_SURFACE_DATA ? 0 : 1;
+    Vex3dData *now = slot == 0 ? graph->surface_data : graph->zone_data;
+    if (now == converted->value.p) graph->read_data[slot] = converted->keep;
+    ensure_data_styles(graph);
+  }
+  recompute_derived(graph);
+  Vex3dRepaint(graph, 0);
+  return 1;
+}
+
+extern "C" int Vex3dGetValueString(Vex3dGraph *graph, int id, char **text) {
+  if (!graph || !text) return 0;
+  const ResourceRow *row = find_row(id);
+  if (!row || row->owner == Owner::Text) return 0;
+  run_layout_if_stale(graph);
+  const std::optional<std::string> form = to_text(row->type, get_field(*row, graph));
+  if (!form) return 0;
+  char *copy = static_cast<char *>(std::malloc(form->size() + 1));
+  if (!copy) return 0;
+  std::memcpy(copy, form->c_str(), form->size() + 1);
+  *text = copy;
+  return 1;
+}

@@ -1,0 +1,25 @@
+// The sub-commands of the torvane3d program.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace torvane3d_cli {
+
+// Arguments after the sub-command's name. Returns the process exit status.
+using CommandFn = int (*)(std::span<char *const> args);
+
+struct Command {
+  const char *name;
+  const char *usage;    // arguments, shown by the help
+  const char *summary;  // one line
+  CommandFn run;
+};
+
+int run_resources(std::span<char *const> args);
+int run_play(std::span<char *const> args);
+
+// Every sub-command, in the order the help lists them.
+std::span<const Command> commands();
+
+}  // namespace torvane3d_cli

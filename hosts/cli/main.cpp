@@ -1,0 +1,39 @@
+// torvane3d: draw, inspect and convert charts from the command line.
+#include <cstdio>
+#include <cstring>
+
+#include "commands.h"
+
+namespace torvane3d_cli {
+
+std::span<const Command> commands() {
+  static const Command kCommands[] = {
+      {"resources", "", "list every graph resource with its identifier and default value", run_resources},
+      {"play", "[--debug] STEP...", "set (NAME=TEXT) and print (NAME?) resources of a new graph", run_play},
+  };
+  return kCommands;
+}
+
+}  // namespace torvane3d_cli
+
+namespace {
+
+void print_help(std::FILE *to) {
+  std::fprintf(to, "usage: torvane3d COMMAND [ARGS]\n\ncommands:\n");
+  for (const auto &c : torvane3d_cli::commands())
+    std::fprintf(to, "  %s %s\n      %s\n", c.name, c.usage, c.summary);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+    print_help(argc < 2 ? stderr : stdout);
+    return argc < 2 ? 2 : 0;
+  }
+  for (const auto &c : torvane3d_cli::commands())
+    if (!std::strcmp(argv[1], c.name)) return c.run(std::span<char *const>(argv + 2, argv + argc));
+  std::fprintf(stderr, "torvane3d: unknown command '%s'\n", argv[1]);
+  print_help(stderr);
+  return 2;
+}

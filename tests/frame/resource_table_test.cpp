@@ -1,0 +1,129 @@
+// The resource identifiers are part of the engine's interface: every name
+// must keep its type and its position among the resources of that type.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "message_capture.h"
+#include "restable.h"
+
+namespace {
+
+struct TypeRows {
+  int type;
+  const char *names;  // in identifier order; (T) marks a text-record resource
+};
+
+// Written from the published table, independent of resources.def.
+const TypeRows kPublished[] = {
+    {1, "DEBUG DOUBLE_BUFFER DRAW_CONTOURS DRAW_HIDDEN_LINES DRAW_MESH DRAW_SHADED DRAW_ZONES LEGEND_SHOW REPAINT "
+        "SOLID_SURFACE TEXT_LINE_SHOW(T) TEXT_SHOW(T) VIEW_NORMALIZED XAXIS_SHOW XMESH_SHOW YAXIS_SHOW YMESH_SHOW "
+        "ZAXIS_SHOW TEXT_IMAGE_MINIMUM_SIZE(T) HEADER_IMAGE_MINIMUM_SIZE FOOTER_IMAGE_MINIMUM_SIZE USE_TRUETYPE "
+        "DRAW_DROP_LINES"},
+    {2, "BACKGROUND_COLOR DATA_AREA_BACKGROUND_COLOR FOOTER_BACKGROUND_COLOR FOOTER_FOREGROUND_COLOR "
+        "FOREGROUND_COLOR GRAPH_BACKGROUND_COLOR GRAPH_FOREGROUND_COLOR HEADER_BACKGROUND_COLOR "
+        "HEADER_FOREGROUND_COLOR LEGEND_BACKGROUND_COLOR LEGEND_FOREGROUND_COLOR MESH_BOTTOM_COLOR MESH_TOP_COLOR "
+        "SURFACE_BOTTOM_COLOR SURFACE_TOP_COLOR TEXT_BACKGROUND_COLOR(T) TEXT_FOREGROUND_COLOR(T)"},
+    {3, "CONTOUR_STYLES"},
+    {4, "AXIS_STROKE_SIZE AXIS_TITLE_STROKE_SIZE BORDER_WIDTH FOOTER_BORDER_WIDTH FOOTER_HEIGHT FOOTER_WIDTH "
+        "GRAPH_BORDER_WIDTH GRAPH_HEIGHT GRAPH_WIDTH HEADER_BORDER_WIDTH HEADER_HEIGHT HEADER_WIDTH "
+        "LEGEND_BORDER_WIDTH LEGEND_HEIGHT LEGEND_WIDTH TEXT_BORDER_WIDTH(T) TEXT_STROKE_SIZE(T) WIDTH HEIGHT"},
+    {5, "DISTN_TABLE"},
+    {6, "SURFACE_DATA ZONE_DATA"},
+    {7, "XBAR_SPACING YBAR_SPACING PERSPECTIVE_DEPTH TEXT_ATTACH_POINT_X(T) TEXT_ATTACH_POINT_Y(T) "
+        "TEXT_ATTACH_POINT_Z(T) VIEW_SCALE VIEW_XTRANSLATE VIEW_YTRANSLATE XMAX XMIN XROTATION XSCALE YMAX YMIN "
+        "YROTATION YSCALE ZMAX ZMIN ZORIGIN ZROTATION ZSCALE"},
+    {8, "FOOTER_FONT HEADER_FONT LEGEND_FONT TEXT_FONT(T) AXIS_FONT AXIS_TITLE_FONT"},
+    {9, "LEGEND_LABEL_FUNC"},
+    {11, "NUM_DISTN_LEVELS PROJECT_ZMAX PROJECT_ZMIN TEXT_ATTACH_INDEX_X(T) TEXT_ATTACH_INDEX_Y(T) XGRID_LINES "
+         "XMESH_FILTER YGRID_LINES YMESH_FILTER ZGRID_LINES LEGEND_LABEL_FILTER TEXT_ATTACH_INDEX_POINT(T) "
+         "TEXT_ATTACH_INDEX_SERIES(T)"},
+    {12, "FOOTER_X FOOTER_Y GRAPH_X GRAPH_Y HEADER_X HEADER_Y LEGEND_X LEGEND_Y TEXT_ATTACH_PIXEL_X(T) "
+         "TEXT_ATTACH_PIXEL_Y(T) TEXT_OFFSET_X(T) TEXT_OFFSET_Y(T)"},
+    {14, "XAXIS_TITLE YAXIS_TITLE ZAXIS_TITLE TEXT_PRINT_FONT(T) NAME IMAGE_OBSOLETE GRAPH_IMAGE_OBSOLETE "
+         "HEADER_IMAGE_OBSOLETE FOOTER_IMAGE_OBSOLETE LEGEND_IMAGE_OBSOLETE TEXT_IMAGE_OBSOLETE(T) LEGEND_TITLE"},
+    {15, "FOOTER_STRINGS HEADER_STRINGS LEGEND_STRINGS TEXT_STRINGS(T) XDATA_LABELS YDATA_LABELS"},
+    {16, "XVALUE_LABELS YVALUE_LABELS ZVALUE_LABELS"},
+    {17, "FOOTER_X_USE_DEFAULT FOOTER_Y_USE_DEFAULT GRAPH_HEIGHT_USE_DEFAULT GRAPH_WIDTH_USE_DEFAULT "
+         "GRAPH_X_USE_DEFAULT GRAPH_Y_USE_DEFAULT HEADER_X_USE_DEFAULT HEADER_Y_USE_DEFAULT LEGEND_X_USE_DEFAULT "
+         "LEGEND_Y_USE_DEFAULT XMAX_USE_DEFAULT XMIN_USE_DEFAULT YMAX_USE_DEFAULT YMIN_USE_DEFAULT "
+         "ZMAX_USE_DEFAULT ZMIN_USE_DEFAULT DATA_STYLES_USE_DEFAULT XGRID_LINE_STYLE_USE_DEFAULT "
+         "YGRID_LINE_STYLE_USE_DEFAULT ZGRID_LINE_STYLE_USE_DEFAULT"},
+    {18, "XY_COLORS"},
+    {19, "XGRID_LINE_STYLE YGRID_LINE_STYLE ZGRID_LINE_STYLE"},
+    {20, "DATA_STYLES"},
+    {21, "IMAGE GRAPH_IMAGE HEADER_IMAGE FOOTER_IMAGE LEGEND_IMAGE TEXT_IMAGE(T)"},
+    {64, "FOOTER_ADJUST HEADER_ADJUST TEXT_ADJUST(T)"},
+    {65, "LEGEND_ORIENTATION"},
+    {66, "LEGEND_ANCHOR"},
+    {67, "XANNO_METHOD YANNO_METHOD ZANNO_METHOD"},
+    {68, "TEXT_ATTACH_METHOD(T)"},
+    {69, "XBAR_FORMAT YBAR_FORMAT"},
+    {70, "BORDER FOOTER_BORDER GRAPH_BORDER HEADER_BORDER LEGEND_BORDER TEXT_BORDER(T)"},
+    {71, "DISTN_METHOD"},
+    {72, "LEGEND_STYLE"},
+    {75, "PREVIEW_METHOD"},
+    {76, "AXIS_STROKE_FONT AXIS_TITLE_STROKE_FONT TEXT_STROKE_FONT(T)"},
+    {77, "TYPE"},
+    {78, "ZONE_METHOD"},
+    {79, "TEXT_PLANE(T)"},
+    {80, "IMAGE_LAYOUT GRAPH_IMAGE_LAYOUT HEADER_IMAGE_LAYOUT FOOTER_IMAGE_LAYOUT LEGEND_IMAGE_LAYOUT "
+         "TEXT_IMAGE_LAYOUT(T)"},
+    {81, "LEGEND_DISTN_RANGE"},
+};
+
+struct Expected {
+  std::string name;
+  int id;
+  int owner;
+};
+
+std::vector<Expected> published_rows() {
+  std::vector<Expected> rows;
+  for (const TypeRows &t : kPublished) {
+    std::istringstream names(t.names);
+    std::string name;
+    for (int index = 0; names >> name; ++index) {
+      const bool text = name.size() > 3 && name.compare(name.size() - 3, 3, "(T)") == 0;
+      if (text) name.resize(name.size() - 3);
+      rows.push_back({name, (t.type << 8) | index, text ? VEX3D_OWNER_TEXT : VEX3D_OWNER_GRAPH});
+    }
+  }
+  return rows;
+}
+
+TEST(ResourceTable, EveryRowKeepsItsPublishedNameIdentifierAndOwner) {
+  const std::vector<Expected> rows = published_rows();
+  ASSERT_EQ(rows.size(), 202u);
+  ASSERT_EQ(Vex3dResourceCount(), 202);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    SCOPED_TRACE(rows[row].name);
+    EXPECT_EQ(Vex3dResourceIdAt(static_cast<int>(row)), rows[row].id);
+    EXPECT_STREQ(Vex3dResourceName(rows[row].id), rows[row].name.c_str());
+    EXPECT_EQ(Vex3dResourceId(rows[row].name.c_str()), rows[row].id);
+    EXPECT_EQ(Vex3dResourceOwner(rows[row].id), rows[row].owner);
+  }
+}
+
+TEST(ResourceTable, WellKnownIdentifiers) {
+  EXPECT_EQ(VEX3D_REPAINT, 0x108);
+  EXPECT_EQ(VEX3D_ZMIN, 0x712);
+  EXPECT_EQ(VEX3D_SURFACE_DATA, 0x600);
+  EXPECT_EQ(VEX3D_TYPE, 0x4D00);
+  EXPECT_EQ(VEX3D_LEGEND_DISTN_RANGE, 0x5100);
+}
+
+TEST(ResourceTable, IdentifiersThatNameNoResourceAreUnknown) {
+  // Past the last Boolean, a type without resources, type 0, out of range, negative.
+  for (int id : {0x117, 0x0A00, 0x4A00, 0x1003, 0x0000, 0x0001, 0x10000, -1, 0x5200, 0x7FFFFFFF}) {
+    SCOPED_TRACE(id);
+    EXPECT_STREQ(Vex3dResourceName(id), "");
+    EXPECT_EQ(Vex3dResourceOwner(id), 0);
+  }
+  EXPECT_EQ(Vex3dResourceId("NO_SUCH_RESOURCE"), 0);
+  EXPECT_EQ(Vex3dResourceId(nullptr), 0);
+}
+
+}  // namespace

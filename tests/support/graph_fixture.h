@@ -1,0 +1,34 @@
+// A new graph per test, destroyed afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "restable.h"
+
+struct GraphDeleter {
+  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
+};
+using GraphPtr = std::unique_ptr<Vex3dGraph, GraphDeleter>;
+
+inline GraphPtr make_graph() { return GraphPtr(Vex3dCreateGraph()); }
+
+// Reads a word resource.
+inline int get_int(Vex3dGraph *g, int id) {
+  int v = -12345;
+  Vex3dGetValues(g, id, &v, 0);
+  return v;
+}
+
+inline double get_double(Vex3dGraph *g, int id) {
+  double v = -12345;
+  Vex3dGetValues(g, id, &v, 0);
+  return v;
+}
+
+inline void *get_pointer(Vex3dGraph *g, int id) {
+  void *v = reinterpret_cast<void *>(1);
+  Vex3dGetValues(g, id, &v, 0);
+  return v;
+}
