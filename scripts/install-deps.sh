@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev python3
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # glyph tables the stroke font generator reads (tools/gen_stroke_fonts.py)
+  hershey-fonts-data
 )
 
 missing=()

@@ -224,6 +224,8 @@ struct Vex3dGraph {
   std::unique_ptr<vex3d::LayerState> output;    // drawing contexts, buffer, palette
   std::unique_ptr<vex3d::LayerState> view;      // matrices of the current view
   std::unique_ptr<vex3d::LayerState> contours;  // contour and zone working state
+  // The cube font selected for 3D text.
+  std::unique_ptr<vex3d::LayerState> cube_text;
 
   vex3d::ComputedLevels levels;
   int effective_levels = 0;  // the table's count or NUM_DISTN_LEVELS

@@ -7,6 +7,7 @@
 // that layer is not present and the step is skipped.
 #pragma once
 
+#include "outline_font.h"
 #include "restable.h"
 
 namespace vex3d {
@@ -66,6 +67,13 @@ struct EngineHooks {
   void (*realize_font)(Vex3dFontDesc *desc, bool size_given) = nullptr;
   // Fills a font record's metrics from its font.
   void (*font_metrics)(Vex3dGraph *graph, FontRecord *record) = nullptr;
+  // Opens the outline face a description resolves to and fills its metrics;
+  // null when there is none. Closed with close_outline_face.
+  OutlineFace *(*open_outline_face)(const Vex3dFontDesc *desc, OutlineMetrics *metrics) = nullptr;
+  // Replaces outline with the glyph of one character (a Unicode code point);
+  // false when the glyph cannot be obtained.
+  bool (*glyph_outline)(OutlineFace *face, char32_t code, GlyphOutline *outline) = nullptr;
+  void (*close_outline_face)(OutlineFace *face) = nullptr;
 };
 
 // The hooks in force; the first call starts the engine.

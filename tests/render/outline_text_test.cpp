@@ -1,0 +1,121 @@
+// Glyph outlines converted to device polygons.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+
+#include "outline_text.h"
+
+namespace vex3d {
+namespace {
+
+constexpr PlacementMatrix kIdentity = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
+
+OutlinePoint fixed(double x, double y) {
+  return {static_cast<std::int32_t>(std::lround(x * 65536)), static_cast<std::int32_t>(std::lround(y * 65536))};
+}
+
+// Builds outlines the way the platform hands them over.
+class OutlineBuilder {
+ public:
+  OutlineBuilder &contour(double x, double y) {
+    glyph_.contours.push_back({fixed(x, y), static_cast<std::uint32_t>(glyph_.records.size()), 0});
+    return *this;
+  }
+  OutlineBuilder &record(OutlineSegment kind, std::initializer_list<std::pair<double, double>> points) {
+    glyph_.records.push_back(
+        {kind, static_cast<std::uint32_t>(glyph_.points.size()), static_cast<std::uint32_t>(points.size())});
+    for (const auto &[x, y] : points) glyph_.points.push_back(fixed(x, y));
+    ++glyph_.contours.back().record_count;
+    return *this;
+  }
+  const GlyphOutline &glyph() const { return glyph_; }
+
+ private:
+  GlyphOutline glyph_;
+};
+
+PolyPolygon convert(const GlyphOutline &glyph, GlyphPlacement at = {0, 0, 1}) {
+  PolyPolygon out;
+  outline_polygons(glyph, at, kIdentity, out);
+  return out;
+}
+
+std::vector<DevicePoint> points(std::initializer_list<std::pair<int, int>> list) {
+  std::vector<DevicePoint> out;
+  for (const auto &[x, y] : list) out.push_back({x, y});
+  return out;
+}
+
+TEST(OutlinePolygons, EachContourIsOnePolygonWithYNegated) {
+  // A square with a square hole, as a letter O without curves.
+  OutlineBuilder b;
+  b.contour(0, 0).record(OutlineSegment::kLine, {{0, 100}, {100, 100}, {100, 0}});
+  b.contour(20, 20).record(OutlineSegment::kLine, {{80, 20}, {80, 80}, {20, 80}});
+  const PolyPolygon out = convert(b.glyph());
+  EXPECT_EQ(out.counts, (std::vector<int>{4, 4}));
+  EXPECT_EQ(out.points, points({{0, 0},
+                                {0, -100},
+                                {100, -100},
+                                {100, 0},  //
+                                {20, -20},
+                                {80, -20},
+                                {80, -80},
+                                {20, -80}}));
+}
+
+TEST(OutlinePolygons, QuadraticRecordsGiveTheirPointsAndMidpoints) {
+  OutlineBuilder b;
+  b.contour(0, 0).record(OutlineSegment::kQSpline, {{0, 10}, {10, 10}, {10, 0}});
+  EXPECT_EQ(convert(b.glyph()).points, points({{0, 0}, {0, -10}, {5, -10}, {10, -10}, {10, -5}, {10, 0}}));
+}
+
+TEST(OutlinePolygons, FixedPointFractionsAndPlacement) {
+  OutlineBuilder b;
+  b.contour(1.25, 0.75).record(OutlineSegment::kLine, {{10, 20}});
+  // origin (100, 50), half a text-plane unit per face unit: (10, 20) -> (105, 40).
+  EXPECT_EQ(convert(b.glyph(), {100, 50, 0.5}).points, points({{101, 50}, {105, 40}}));
+  // Twice the size: (2.5, -1.5) rounds to (3, -1).
+  EXPECT_EQ(convert(b.glyph(), {0, 0, 2}).points, points({{3, -1}, {20, -40}}));
+}
+
+TEST(OutlinePolygons, CubicSegmentsAreFlattenedCloseToTheCurve) {
+  OutlineBuilder b;
+  b.contour(0, 0).record(OutlineSegment::kCSpline, {{0, 400}, {400, 400}, {400, 0}});
+  const PolyPolygon out = convert(b.glyph());
+  ASSERT_EQ(out.counts.size(), 1u);
+  ASSERT_GT(out.points.size(), 8u);  // a 400-unit arch needs many pieces
+  EXPECT_LT(out.points.size(), 70u);
+  EXPECT_EQ(out.points.front(), (DevicePoint{0, 0}));
+  EXPECT_EQ(out.points.back(), (DevicePoint{400, 0}));
+  // Every vertex lies on the curve x(t) = 400 (3t^2 - 2t^3), y(t) = -1200 t (1 - t) (y negated),
+  // to within rounding.
+  for (const DevicePoint &p : out.points) {
+    double nearest = 1e9;
+    for (int i = 0; i <= 4000; ++i) {
+      const double t = i / 4000.0;
+      nearest = std::min(nearest, std::hypot(p.x - 400 * (3 * t * t - 2 * t * t * t), p.y + 1200 * t * (1 - t)));
+    }
+    EXPECT_LT(nearest, 0.75) << p.x << ", " << p.y;
+  }
+}
+
+TEST(OutlinePolygons, RecordsPointingOutsideTheBufferAreCut) {
+  GlyphOutline glyph;
+  glyph.contours.push_back({fixed(0, 0), 0, 3});  // three records, one present
+  glyph.records.push_back({OutlineSegment::kLine, 0, 1000});
+  glyph.points.push_back(fixed(5, 5));
+  EXPECT_EQ(convert(glyph).points, points({{0, 0}, {5, -5}}));
+}
+
+TEST(BarPolygon, IsOneQuadrilateralAlongTheText) {
+  PolyPolygon out;
+  bar_polygon(0, 50, 10, 3, kIdentity, out);
+  EXPECT_EQ(out.counts, (std::vector<int>{4}));
+  EXPECT_EQ(out.points, points({{0, 10}, {50, 10}, {50, 13}, {0, 13}}));
+}
+
+}  // namespace
+}  // namespace vex3d
