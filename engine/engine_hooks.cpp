@@ -1,6 +1,10 @@
 // Links the layers of the engine together: each layer present fills the
 // frame's hooks with its own steps, bottom up.
+#include "graph_data.h"
 #include "hooks.h"
 #include "level_hooks.h"
 
-void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks) { vex3d::install_level_hooks(hooks); }
+void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks) {
+  vex3d::install_data_hooks(hooks);
+  vex3d::install_level_hooks(hooks);
+}

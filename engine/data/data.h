@@ -1,0 +1,58 @@
+/* Data sets: create, copy, edit and free them; read and write data files.
+ *
+ * A data set (Vex3dData, types.h) is a regular grid, an irregular grid or
+ * series of points, with a hole value: a value exactly equal to the hole
+ * marks a missing point. A data set owns every array and row it holds; all
+ * of them come from malloc, so that a caller may fill a data set made
+ * without arrays with arrays of its own and still free it here. Every array
+ * is made with at least one element and zero-filled.
+ *
+ * The graph does not copy a data set given through SURFACE_DATA or
+ * ZONE_DATA: it must live as long as the graph uses it. */
+#ifndef TORVANE3D_DATA_H
+#define TORVANE3D_DATA_H
+
+#include "types.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* A regular grid; with allocate set, its numx value rows of numy values are
+ * made too. Null when memory runs out (nothing is left allocated). */
+Vex3dData *Vex3dDataCreateGrid(int numx, int numy, double hole, double xstep, double ystep, double xorig,
+                               double yorig, int allocate);
+/* An irregular grid; with allocate set, xgrid (numx), ygrid (numy) and the
+ * value rows are made too. */
+Vex3dData *Vex3dDataCreateIrGrid(int numx, int numy, double hole, int allocate);
+/* Point data with nseries series; the series array is always made. With
+ * allocate set every series gets npoints zero points. */
+Vex3dData *Vex3dDataCreatePoint(int nseries, int npoints, double hole, int allocate);
+/* Replaces the series' points by npoints zero points (none for 0). 0 for a
+ * negative size, a null series or when memory runs out (npoints then 0). */
+int Vex3dDataSetSeriesSize(Vex3dSeries *series, int npoints);
+/* Frees the record; with free_arrays set, every array and row it holds too. */
+void Vex3dDataDestroy(Vex3dData *data, int free_arrays);
+/* A deep copy, or null for no data, an unknown layout or when memory runs
+ * out part-way (nothing of the copy is then left allocated). */
+Vex3dData *Vex3dDataCopy(const Vex3dData *data);
+/* Replaces every value exactly equal to old_value (for point data every x,
+ * y and z) by new_value; returns how many were replaced. */
+int Vex3dDataUpdateDataValue(Vex3dData *data, double old_value, double new_value);
+
+/* Reads a data file (GRID, IRGRID or POINT). Null on failure, with the
+ * reason copied into error (VEX3D_ERROR_SIZE bytes) when one is given, else
+ * written to the engine's message output. */
+Vex3dData *Vex3dDataRead(const char *file, char *error);
+/* Writes a data set in the form the reader reads; 1 on success, 0 on
+ * failure with the reason routed as for the reader. */
+int Vex3dDataWrite(const Vex3dData *data, const char *file, char *error);
+
+/* Room an error buffer given to the file readers and writers must have. */
+#define VEX3D_ERROR_SIZE 1024
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
