@@ -10,6 +10,8 @@ std::span<const Command> commands() {
   static const Command kCommands[] = {
       {"resources", "", "list every graph resource with its identifier and default value", run_resources},
       {"play", "[--debug] STEP...", "set (NAME=TEXT) and print (NAME?) resources of a new graph", run_play},
+      {"data", "FILE [--debug]", "read a data file into a new graph and print its layout, validity and ranges",
+       run_data},
   };
   return kCommands;
 }
