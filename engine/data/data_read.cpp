@@ -4,6 +4,7 @@
 // once they are all there, so a file that claims a huge grid but ends early
 // costs no more memory than its text, and a failed read leaves nothing.
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -29,10 +30,13 @@ struct Failure {
   std::string message;
 };
 
-template <class... Args>
-Failure failure(const char *format, Args... args) {
+Failure failure(const char *format, ...) VEX3D_PRINTF(1, 2);
+Failure failure(const char *format, ...) {
   char text[VEX3D_ERROR_SIZE];
-  std::snprintf(text, sizeof text, format, args...);
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
   return Failure{text};
 }
 
@@ -63,6 +67,7 @@ long long read_numbers(DataLexer &lexer, long long n, std::vector<double> &into)
 }
 
 void fill_rows(double **rows, const std::vector<double> &values, int numx, int numy) {
+  if (numy < 1) return;  // rows of no values: nothing was read
   for (int i = 0; i < numx; ++i)
     std::memcpy(rows[i], values.data() + static_cast<std::size_t>(i) * numy, sizeof(double) * numy);
 }

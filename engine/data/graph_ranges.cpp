@@ -58,6 +58,28 @@ void for_each_in_portion(const ViewingPortion &p, Visit visit) {
     for (int j = p.first_y; j <= p.last_y; ++j) visit(i, j);
 }
 
+// Where a range goes when the viewing portion holds only holes: back to
+// the previous range when there is one, else to [0, 1].
+struct HoleFallback {
+  const char *cited;  // the data resource the warning names
+  bool has_previous;
+  double previous_min, previous_max;
+  const char *kept, *reset;  // the closing line of each outcome
+};
+
+void take_extent(const Vex3dGraph *graph, const Extent &e, double &lo, double &hi, const HoleFallback &f) {
+  if (e.any) {
+    lo = e.min;
+    hi = e.max;
+    return;
+  }
+  message(graph, "VEX/3d: Warning on XtNvex3d%s.\n", f.cited);
+  message(graph, "        Viewing portion contains only holes.\n");
+  lo = f.has_previous ? f.previous_min : 0;
+  hi = f.has_previous ? f.previous_max : 1;
+  message(graph, "        %s\n", f.has_previous ? f.kept : f.reset);
+}
+
 void data_z_range(Vex3dGraph *graph) {
   const Vex3dDataInfo &s = graph->surface_info;
   DerivedRanges &r = graph->ranges;
@@ -65,24 +87,12 @@ void data_z_range(Vex3dGraph *graph) {
   for_each_in_portion(r.portion, [&](int i, int j) {
     if (s.values[i][j] != s.hole) z.add(s.values[i][j]);
   });
-  if (z.any) {
-    r.data_zmin = z.min;
-    r.data_zmax = z.max;
-    return;
-  }
-  message(graph, "VEX/3d: Warning on XtNvex3dSurfaceData.\n");
-  message(graph, "        Viewing portion contains only holes.\n");
   // The previous range is kept only when both of its ends are there: an
   // end holding the not-set marker is no range.
-  if (graph->z.min != VALUE_UNSET && graph->z.max != VALUE_UNSET) {
-    r.data_zmin = graph->z.min;
-    r.data_zmax = graph->z.max;
-    message(graph, "        Previous Z range maintained.\n");
-  } else {
-    r.data_zmin = 0;
-    r.data_zmax = 1;
-    message(graph, "        Z range set to [0, 1].\n");
-  }
+  const bool previous = graph->z.min != VALUE_UNSET && graph->z.max != VALUE_UNSET;
+  take_extent(graph, z, r.data_zmin, r.data_zmax,
+              HoleFallback{"SurfaceData", previous, graph->z.min, graph->z.max, "Previous Z range maintained.",
+                           "Z range set to [0, 1]."});
 }
 
 void distribution_range(Vex3dGraph *graph) {
@@ -102,20 +112,9 @@ void distribution_range(Vex3dGraph *graph) {
   for_each_in_portion(r.portion, [&](int i, int j) {
     if (zone.values[i][j] != zone.hole && s.values[i][j] != s.hole) e.add(zone.values[i][j]);
   });
-  if (e.any) {
-    r.distn_min = e.min;
-    r.distn_max = e.max;
-    return;
-  }
-  message(graph, "VEX/3d: Warning on XtNvex3dZoneData.\n");
-  message(graph, "        Viewing portion contains only holes.\n");
-  if (r.distn_min != VALUE_UNSET) {
-    message(graph, "        Previous distribution levels maintained.\n");
-  } else {
-    r.distn_min = 0;
-    r.distn_max = 1;
-    message(graph, "        Distribution range set to [0, 1].\n");
-  }
+  take_extent(graph, e, r.distn_min, r.distn_max,
+              HoleFallback{"ZoneData", r.distn_min != VALUE_UNSET, r.distn_min, r.distn_max,
+                           "Previous distribution levels maintained.", "Distribution range set to [0, 1]."});
 }
 
 void grid_steps(Vex3dGraph *graph) {

@@ -116,6 +116,18 @@ TEST(Reader, ReadsAGridWithCommentsAndCountsTruncated) {
   EXPECT_EQ(d->grid.values[1][2], 60);
 }
 
+// The reader checks syntax only: counts below 1 read no values and give a
+// data set that the graph then refuses.
+TEST(Reader, CountsBelowOneReadNoValues) {
+  ScratchDir dir;
+  std::string error;
+  for (const char *text : {"GRID 2 -3\n-99\n1 1\n0 0\n", "GRID -2 3\n-99\n1 1\n0 0\n", "IRGRID 2 0\n-99\n5 6\n"}) {
+    const DataPtr d = read_text(dir, text, error);
+    ASSERT_TRUE(d) << text << error;
+    EXPECT_LT(d->grid.numx * d->grid.numy, 1) << text;
+  }
+}
+
 TEST(Reader, ReadsCarriageReturnLineFeedFiles) {
   ScratchDir dir;
   std::string error;
