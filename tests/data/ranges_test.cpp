@@ -185,6 +185,15 @@ TEST(ZRange, AUserBoundMayWidenButNotCut) {
   EXPECT_EQ(b.zmax, 50);
   EXPECT_EQ(get_int(graph.get(), VEX3D_ZMIN_USE_DEFAULT), 1) << "the replaced bound follows the data from now on";
   EXPECT_EQ(get_int(graph.get(), VEX3D_ZMAX_USE_DEFAULT), 0);
+
+  capture.clear();
+  Vex3dSetValues(graph.get(), VEX3D_ZMAX, 20.0, 0);
+  EXPECT_EQ(capture.all(),
+            "VEX/3d: Warning on XtNvex3dZMax.\n"
+            "        Value specified: 20 is invalid.\n"
+            "        Using default value!\n");
+  EXPECT_EQ(bounds_of(graph.get()).zmax, 22);
+  EXPECT_EQ(get_int(graph.get(), VEX3D_ZMAX_USE_DEFAULT), 1);
 }
 
 TEST(ZRange, EqualValuesWidenByTheFirstPowerOfTenThatShows) {
