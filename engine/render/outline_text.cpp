@@ -114,4 +114,17 @@ void bar_polygon(double x0, double x1, double y_top, double thickness, const Pla
   if (out.points.size() > first) out.counts.push_back(static_cast<int>(out.points.size() - first));
 }
 
+void joined_polygon(const PolyPolygon &polygons, std::vector<DevicePoint> &out) {
+  out.clear();
+  std::size_t first = 0;
+  for (const int count : polygons.counts) {
+    if (count <= 0 || first + count > polygons.points.size()) break;
+    const auto begin = polygons.points.begin() + static_cast<std::ptrdiff_t>(first);
+    out.insert(out.end(), begin, begin + count);
+    out.push_back(*begin);                                  // closes this polygon
+    if (first > 0) out.push_back(polygons.points.front());  // and back to the first one's start
+    first += count;
+  }
+}
+
 }  // namespace vex3d

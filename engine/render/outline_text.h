@@ -36,4 +36,9 @@ void outline_polygons(const GlyphOutline &glyph, const GlyphPlacement &at, const
 // between y_top and y_top + thickness (text-plane y, downward): one polygon.
 void bar_polygon(double x0, double x1, double y_top, double thickness, const PlacementMatrix &m, PolyPolygon &out);
 
+// The polygons as one polygon with the same inside under the even-odd rule:
+// after each polygon the outline runs back to the first polygon's start, so
+// the connecting edges come in pairs run both ways and cancel.
+void joined_polygon(const PolyPolygon &polygons, std::vector<DevicePoint> &out);
+
 }  // namespace vex3d

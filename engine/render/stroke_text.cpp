@@ -1,7 +1,5 @@
 #include "stroke_text.h"
 
-#include <climits>
-#include <cmath>
 #include <vector>
 
 #include "text_chars.h"
@@ -63,8 +61,7 @@ int stroke_text_width(const StrokeFont &font, int size, std::string_view text) {
     const StrokeGlyph &glyph = glyph_of(font, c);
     units += stroke_value(glyph.right) - stroke_value(glyph.left);
   });
-  const double width = std::round(size * units / stroke_height(font));
-  return width >= INT_MAX ? INT_MAX : width <= INT_MIN ? INT_MIN : static_cast<int>(width);
+  return rounded_width(size * units / stroke_height(font));
 }
 
 }  // namespace vex3d

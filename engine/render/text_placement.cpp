@@ -1,5 +1,6 @@
 #include "text_placement.h"
 
+#include <climits>
 #include <cmath>
 
 namespace vex3d {
@@ -20,6 +21,13 @@ std::optional<DevicePoint> place(const PlacementMatrix &m, double x, double y) {
   const double dy = (m[1][0] * x + m[1][1] * y + m[1][3]) / w;
   if (std::isnan(dx) || std::isnan(dy)) return std::nullopt;
   return DevicePoint{device_round(dx), device_round(dy)};
+}
+
+int rounded_width(double thousandths) {
+  const double width = std::round(thousandths);
+  if (std::isnan(width)) return 0;
+  if (width >= INT_MAX) return INT_MAX;
+  return width <= INT_MIN ? INT_MIN : static_cast<int>(width);
 }
 
 }  // namespace vex3d

@@ -26,4 +26,7 @@ int device_round(double v);
 // number (NaN).
 std::optional<DevicePoint> place(const PlacementMatrix &m, double x, double y);
 
+// A text width in thousandths of the cube: rounded, held within int.
+int rounded_width(double thousandths);
+
 }  // namespace vex3d

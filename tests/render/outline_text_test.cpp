@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "outline_text.h"
@@ -108,6 +110,41 @@ TEST(OutlinePolygons, RecordsPointingOutsideTheBufferAreCut) {
   glyph.records.push_back({OutlineSegment::kLine, 0, 1000});
   glyph.points.push_back(fixed(5, 5));
   EXPECT_EQ(convert(glyph).points, points({{0, 0}, {5, -5}}));
+}
+
+// Even-odd inside test of one polygon at a point off the vertices' grid.
+bool inside(std::span<const DevicePoint> polygon, double x, double y) {
+  bool in = false;
+  for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+    const DevicePoint a = polygon[i], b = polygon[j];
+    if ((a.y > y) != (b.y > y) && x < a.x + (y - a.y) * (b.x - a.x) / static_cast<double>(b.y - a.y)) in = !in;
+  }
+  return in;
+}
+
+TEST(JoinedPolygon, HasTheInsideOfThePolygonsTakenTogether) {
+  // An outer square with two square holes and a separate square beside it.
+  PolyPolygon shapes;
+  for (const auto &[x0, y0, x1, y1] :
+       {std::array{0, 0, 40, 40}, std::array{5, 5, 15, 35}, std::array{25, 5, 35, 15}, std::array{50, 0, 60, 10}}) {
+    for (const DevicePoint p : {DevicePoint{x0, y0}, DevicePoint{x1, y0}, DevicePoint{x1, y1}, DevicePoint{x0, y1}})
+      shapes.points.push_back(p);
+    shapes.counts.push_back(4);
+  }
+  std::vector<DevicePoint> joined;
+  joined_polygon(shapes, joined);
+  for (double y = -2.5; y < 45; y += 1)
+    for (double x = -2.5; x < 65; x += 1) {
+      bool expected = false;  // inside an odd number of the polygons
+      std::size_t first = 0;
+      for (const int count : shapes.counts) {
+        expected ^= inside(std::span(shapes.points).subspan(first, count), x, y);
+        first += count;
+      }
+      ASSERT_EQ(inside(joined, x, y), expected) << x << ", " << y;
+    }
+  joined_polygon(PolyPolygon{}, joined);
+  EXPECT_TRUE(joined.empty());
 }
 
 TEST(BarPolygon, IsOneQuadrilateralAlongTheText) {
