@@ -303,8 +303,11 @@ ContourStatus compute_contours(const ContourInput &in, ContourResult &out) {
   out.nx = in.source.nx;
   out.ny = in.source.ny;
   if (out.cell_count() == 0) return ContourStatus::kDone;
-  for (std::size_t k = 1; k < in.levels.size(); ++k)
-    if (!(in.levels[k - 1] < in.levels[k])) return ContourStatus::kBadLevels;
+  for (std::size_t k = 0; k < in.levels.size(); ++k)
+    if (std::isnan(in.levels[k]) || (k > 0 && !(in.levels[k - 1] < in.levels[k]))) {
+      out = ContourResult{};
+      return ContourStatus::kBadLevels;
+    }
   out.levels.assign(in.levels.begin(), in.levels.end());
   ContourStatus status;
   try {
@@ -314,12 +317,8 @@ ContourStatus compute_contours(const ContourInput &in, ContourResult &out) {
   } catch (const std::bad_alloc &) {
     status = ContourStatus::kOutOfMemory;
   }
-  if (status != ContourStatus::kDone) {
-    const int nx = out.nx, ny = out.ny;
-    out = ContourResult{};
-    out.nx = nx;
-    out.ny = ny;
-  }
+  // Nothing partial stays behind: without its records no cell is drawn.
+  if (status != ContourStatus::kDone) out = ContourResult{};
   return status;
 }
 
