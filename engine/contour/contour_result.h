@@ -87,8 +87,4 @@ ContourStatus compute_contours(const ContourInput &in, ContourResult &out);
 // The record of cell (i, j); a cell outside the window is an empty hole cell.
 Vex3dContourCell contour_cell(const ContourResult &result, int i, int j);
 
-// Zone of a value: the number of levels strictly below it. A NaN lies above
-// every level.
-int zone_index(std::span<const double> levels, double value);
-
 }  // namespace vex3d

@@ -13,6 +13,7 @@
 
 #include "cell_lists.h"
 #include "contour_result.h"
+#include "levels.h"
 
 namespace vex3d {
 namespace {
@@ -131,7 +132,7 @@ bool Tracer::prepare() {
     for (int j = 0; j < ny_; ++j) {
       const double v = row[j];
       if (v == src_.hole || std::isnan(v)) continue;
-      const std::uint32_t z = std::uint32_t(zone_index(levels_, v));
+      const std::uint32_t z = std::uint32_t(zone_index(out_.levels, v));
       std::uint32_t c = z;
       // Levels that are not finite are never traced: keep every code inside the finite run.
       c = std::clamp(c, trace_first_, trace_end_);
@@ -292,11 +293,6 @@ ContourStatus Tracer::run() {
 }
 
 }  // namespace
-
-int zone_index(std::span<const double> levels, double value) {
-  if (std::isnan(value)) return int(levels.size());
-  return int(std::lower_bound(levels.begin(), levels.end(), value) - levels.begin());
-}
 
 ContourStatus compute_contours(const ContourInput &in, ContourResult &out) {
   out = ContourResult{};

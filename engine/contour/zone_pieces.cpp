@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "cell_lists.h"
+#include "levels.h"
 #include "zone_pieces.h"
 
 namespace vex3d {
@@ -31,7 +32,7 @@ struct Chain {
 
 class PieceBuilder {
  public:
-  PieceBuilder(std::span<const double> levels, PieceFn fill) : levels_(levels), fill_(fill) {}
+  PieceBuilder(const std::vector<double> &levels, PieceFn fill) : levels_(levels), fill_(fill) {}
 
   void add(const Chain &c, bool reversed = false) {
     for (int k = 0; k < c.n; ++k) add(c.v[reversed ? c.n - 1 - k : k]);
@@ -48,7 +49,7 @@ class PieceBuilder {
   }
 
  private:
-  std::span<const double> levels_;
+  const std::vector<double> &levels_;
   PieceFn fill_;
   PieceVertex piece_[8];
   int n_ = 0;
