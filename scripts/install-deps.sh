@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # glyph tables the stroke font generator reads (tools/gen_stroke_fonts.py)
   hershey-fonts-data
+  # the contour cross-check and the peer benchmarks (contourpy)
+  python3-matplotlib
 )
 
 missing=()
