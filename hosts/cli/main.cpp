@@ -12,6 +12,8 @@ std::span<const Command> commands() {
       {"play", "[--debug] STEP...", "set (NAME=TEXT) and print (NAME?) resources of a new graph", run_play},
       {"data", "FILE [--debug]", "read a data file into a new graph and print its layout, validity and ranges",
        run_data},
+      {"contours", "FILE [STEP...] -o OUT.dat [--first N] [--last N] [--filter N] [--debug]",
+       "write the contour lines of a data file as point data, one series per level", run_contours},
   };
   return kCommands;
 }

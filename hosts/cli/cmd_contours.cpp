@@ -1,0 +1,127 @@
+// torvane3d contours FILE [STEP...] -o OUT.dat [--first N] [--last N]
+// [--filter N] [--debug]: the contour lines of a data file as point data,
+// one series per level, for other tools to draw or measure.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "contour.h"
+#include "data.h"
+#include "levels.h"
+#include "restable.h"
+#include "steps.h"
+
+namespace torvane3d_cli {
+namespace {
+
+constexpr const char *kUsage =
+    "usage: torvane3d contours FILE [STEP...] -o OUT.dat [--first N] [--last N] [--filter N] [--debug]\n";
+
+struct Options {
+  const char *file = nullptr;
+  const char *out = nullptr;
+  int first = 0, last = -1, filter = 1;
+  bool last_given = false, debug = false;
+  std::vector<std::string> steps;
+};
+
+bool read_int(const char *text, int &value) {
+  char *end = nullptr;
+  const long v = std::strtol(text, &end, 10);
+  if (!*text || *end || v < -1000000000L || v > 1000000000L) return false;
+  value = int(v);
+  return true;
+}
+
+// Fills `o` from the arguments; false (with a message) when they do not fit.
+bool parse(std::span<char *const> args, Options &o) {
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string arg = args[k];
+    const bool has_value = k + 1 < args.size();
+    if (arg == "--debug") {
+      o.debug = true;
+    } else if (arg == "-o" && has_value) {
+      o.out = args[++k];
+    } else if ((arg == "--first" || arg == "--last" || arg == "--filter") && has_value) {
+      int &field = arg == "--first" ? o.first : arg == "--last" ? o.last : o.filter;
+      if (!read_int(args[++k], field)) {
+        std::fprintf(stderr, "torvane3d contours: %s takes a whole number, not '%s'\n", arg.c_str(), args[k]);
+        return false;
+      }
+      o.last_given = o.last_given || arg == "--last";
+    } else if (is_step(arg)) {
+      o.steps.push_back(arg);
+    } else if (!o.file && arg[0] != '-') {
+      o.file = args[k];
+    } else {
+      std::fprintf(stderr, "torvane3d contours: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
+      return false;
+    }
+  }
+  if (!o.file || !o.out) {
+    std::fprintf(stderr, "%s", kUsage);
+    return false;
+  }
+  return true;
+}
+
+struct GraphDeleter {
+  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
+};
+struct DataDeleter {
+  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
+};
+
+}  // namespace
+
+int run_contours(std::span<char *const> args) {
+  Options o;
+  if (!parse(args, o)) return 2;
+  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+
+  char error[VEX3D_ERROR_SIZE] = "";
+  const std::unique_ptr<Vex3dData, DataDeleter> data(Vex3dDataRead(o.file, error));
+  if (!data) {
+    std::fprintf(stderr, "torvane3d contours: %s\n", error);
+    return 1;
+  }
+  const std::unique_ptr<Vex3dGraph, GraphDeleter> graph(Vex3dCreateGraph());
+  if (!graph) {
+    std::fprintf(stderr, "torvane3d: out of memory\n");
+    return 1;
+  }
+  Vex3dSetValues(graph.get(), VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_SURFACE_DATA, data.get(), 0);
+  for (const std::string &step : o.steps)
+    if (apply_step(graph.get(), step, stdout, stderr) != StepResult::Done) return 1;
+  Vex3dSetValues(graph.get(), VEX3D_DRAW_CONTOURS, 1, 0);
+
+  const std::vector<double> &levels = vex3d::levels_in_use(graph.get());
+  const int last = o.last_given ? o.last : int(levels.size()) - 1;
+  const std::unique_ptr<Vex3dData, DataDeleter> lines(Vex3dDataContours(graph.get(), o.first, last, o.filter));
+  if (!lines) {
+    if (levels.empty())
+      std::fprintf(stderr, "torvane3d contours: no contour levels (is the data a surface grid with a z range?)\n");
+    else
+      std::fprintf(stderr, "torvane3d contours: no levels between %d and %d\n", o.first, last);
+    return 1;
+  }
+  if (!Vex3dDataWrite(lines.get(), o.out, error)) {
+    std::fprintf(stderr, "torvane3d contours: %s\n", error);
+    return 1;
+  }
+  // Which level each series holds: the levels as Vex3dDataContours picked them.
+  const int first = std::max(0, std::min(o.first, int(levels.size())));
+  for (int s = 0; s < lines->point.nseries; ++s) {
+    const int level = first + s * std::max(o.filter, 1);
+    if (level < int(levels.size()))
+      std::printf("series %d: level %d (%.14g), %d points\n", s, level, levels[std::size_t(level)],
+                  lines->point.series[s].npoints);
+  }
+  return 0;
+}
+
+}  // namespace torvane3d_cli
