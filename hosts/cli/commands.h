@@ -20,6 +20,7 @@ int run_resources(std::span<char *const> args);
 int run_play(std::span<char *const> args);
 int run_contours(std::span<char *const> args);
 int run_data(std::span<char *const> args);
+int run_levels(std::span<char *const> args);
 
 // Every sub-command, in the order the help lists them.
 std::span<const Command> commands();

@@ -14,6 +14,8 @@ std::span<const Command> commands() {
        run_data},
       {"contours", "FILE [STEP...] -o OUT.dat [--first N] [--last N] [--filter N] [--debug]",
        "write the contour lines of a data file as point data, one series per level", run_contours},
+      {"levels", "FILE [STEP...]", "the contour levels of a data file after the steps, each with its contour style",
+       run_levels},
   };
   return kCommands;
 }
@@ -24,8 +26,7 @@ namespace {
 
 void print_help(std::FILE *to) {
   std::fprintf(to, "usage: torvane3d COMMAND [ARGS]\n\ncommands:\n");
-  for (const auto &c : torvane3d_cli::commands())
-    std::fprintf(to, "  %s %s\n      %s\n", c.name, c.usage, c.summary);
+  for (const auto &c : torvane3d_cli::commands()) std::fprintf(to, "  %s %s\n      %s\n", c.name, c.usage, c.summary);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-// Graphs with a chosen distribution range or user table, for the level tests.
+// Graphs with a chosen distribution range or user table, and tables handed
+// out, for the level tests.
 #pragma once
 
+#include <memory>
 #include <vector>
 
+#include "dtable.h"
 #include "graph.h"
 #include "graph_fixture.h"
 #include "set_resource.h"
@@ -19,3 +22,12 @@ inline void use_table(Vex3dGraph *graph, std::vector<double> levels) {
   Vex3dDistnTable table{static_cast<int>(levels.size()), levels.data()};
   Vex3dSetValues(graph, VEX3D_DISTN_TABLE, &table, VEX3D_DISTN_METHOD, Vex3dDistnFromTable, 0);
 }
+
+using Levels = std::vector<double>;
+
+struct TableDeleter {
+  void operator()(Vex3dDistnTable *t) const { Vex3dFreeDistnTable(t); }
+};
+using TablePtr = std::unique_ptr<Vex3dDistnTable, TableDeleter>;
+
+inline Levels contents(const Vex3dDistnTable *table) { return Levels(table->levels, table->levels + table->nlevels); }

@@ -7,20 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "data.h"
 #include "dtable.h"
 #include "levels.h"
 #include "levels_fixture.h"
 
 namespace {
-
-using Levels = std::vector<double>;
-
-struct TableDeleter {
-  void operator()(Vex3dDistnTable *t) const { Vex3dFreeDistnTable(t); }
-};
-using TablePtr = std::unique_ptr<Vex3dDistnTable, TableDeleter>;
-
-Levels contents(const Vex3dDistnTable *table) { return Levels(table->levels, table->levels + table->nlevels); }
 
 TEST(LevelsInUse, FollowEveryChangeTheyDependOn) {
   GraphPtr graph = make_graph();
@@ -154,6 +146,53 @@ TEST(LegendLevels, ComputedLevelsAreAllShown) {
   set_distribution(graph.get(), 1, 1);
   const vex3d::LevelSpan none = vex3d::legend_levels(graph.get());
   EXPECT_LT(none.last, none.first);
+}
+
+}  // namespace
+
+namespace {
+
+struct DataDeleter {
+  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
+};
+using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
+
+// A 2 x 2 grid holding the four values, x index outermost.
+DataPtr grid(double a, double b, double c, double d) {
+  DataPtr data(Vex3dDataCreateGrid(2, 2, -999, 1, 1, 0, 0, 1));
+  data->grid.values[0][0] = a;
+  data->grid.values[0][1] = b;
+  data->grid.values[1][0] = c;
+  data->grid.values[1][1] = d;
+  return data;
+}
+
+TEST(LevelsInUse, FollowTheDataAndItsRanges) {
+  GraphPtr graph = make_graph();
+  Vex3dGraph *g = graph.get();
+  Vex3dSetValues(g, VEX3D_NUM_DISTN_LEVELS, 4, 0);
+  DataPtr surface = grid(0, 100, 50, 25);
+  Vex3dSetValues(g, VEX3D_SURFACE_DATA, surface.get(), 0);
+  EXPECT_EQ(vex3d::levels_in_use(g), (Levels{20, 40, 60, 80}));
+
+  // Bars reach down to their origin.
+  Vex3dSetValues(g, VEX3D_TYPE, Vex3dTypeBar, VEX3D_ZORIGIN, -100.0, 0);
+  EXPECT_EQ(vex3d::levels_in_use(g), (Levels{-60, -20, 20, 60}));
+  Vex3dSetValues(g, VEX3D_TYPE, Vex3dTypeSurface, 0);
+
+  // Zone data gives the range the levels split.
+  DataPtr zones = grid(0, 10, 5, 2.5);
+  Vex3dSetValues(g, VEX3D_ZONE_DATA, zones.get(), 0);
+  EXPECT_EQ(vex3d::levels_in_use(g), (Levels{2, 4, 6, 8}));
+  Vex3dSetValues(g, VEX3D_ZONE_DATA, nullptr, 0);
+
+  DataPtr other = grid(-1, 1, 0, 0);
+  Vex3dSetValues(g, VEX3D_SURFACE_DATA, other.get(), 0);
+  EXPECT_EQ(vex3d::levels_in_use(g), (Levels{-0.6, -0.2, 0.2, 0.6}));
+
+  Vex3dSetValues(g, VEX3D_SURFACE_DATA, nullptr, 0);
+  Vex3dSetValues(g, VEX3D_SURFACE_DATA, surface.get(), 0);
+  EXPECT_EQ(Vex3dCalcDistnIndex(g, 50), 2);
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+// The levels file: one level a line, "!" lines are comments.
+#include <cstdlib>
+#include <new>
+#include <optional>
+#include <vector>
+
+#include "data_file.h"
+#include "dtable.h"
+#include "levels.h"
+#include "owned.h"
+#include "text_file.h"
+
+namespace vex3d {
+namespace {
+
+// The number a line begins with after blanks, read as "%lf" reads it.
+std::optional<double> leading_number(std::string_view line) {
+  char *end = nullptr;
+  const double v = std::strtod(line.data(), &end);
+  if (end == line.data()) return std::nullopt;
+  return v;
+}
+
+// The levels of a file in file order; nothing when the file cannot be read.
+std::optional<std::vector<double>> read_levels(std::FILE *file) {
+  std::vector<double> values;
+  LineReader lines(file);
+  std::string_view line;
+  while (lines.next(line)) {
+    if (line.front() == '!') continue;
+    line = without_line_feed(line);
+    if (line.empty()) continue;
+    if (const auto v = leading_number(line)) values.push_back(*v);
+  }
+  if (lines.failed()) return std::nullopt;
+  return values;
+}
+
+}  // namespace
+}  // namespace vex3d
+
+using namespace vex3d;
+
+extern "C" Vex3dDistnTable *Vex3dReadDistnTable(const char *file, char *error) {
+  const std::string unreadable = file ? formatted("Unable to read distribution table from %s\n", file) : "";
+  TextFile stream = open_for_reading(file, unreadable, error);
+  if (!stream) return nullptr;
+  try {
+    const auto values = read_levels(stream.get());
+    if (!values) {
+      route_error(unreadable, error);
+      return nullptr;
+    }
+    // The graph's own copy sorts and removes duplicates (and NaN, which has no place in an order).
+    DistnTableCopy sorted;
+    Vex3dDistnTable read{static_cast<int>(values->size()), const_cast<double *>(values->data())};
+    sorted.assign(&read);
+    const char *failure = nullptr;
+    Vex3dDistnTable *table = make_distn_table(sorted.levels(), &failure);
+    if (!table) route_error(failure, error);
+    return table;
+  } catch (const std::bad_alloc &) {
+    route_error("Can't allocate space for distribution table", error);
+    return nullptr;
+  }
+}
+
+extern "C" int Vex3dWriteDistnTable(const Vex3dDistnTable *table, const char *file, char *error) {
+  TextFile stream = open_for_writing(file, error);
+  if (!stream) return 0;
+  if (!table) {
+    route_error(formatted("No distribution table to write to %s", file), error);
+    return 0;
+  }
+  if (table->nlevels > 0 && !table->levels) {
+    route_error(formatted("Corrupted distn table: Not written to %s", file), error);
+    return 0;
+  }
+  std::fprintf(stream.get(), "!Contour Levels for %s\n", file);
+  for (int i = 0; i < table->nlevels; ++i) std::fprintf(stream.get(), "%lg\n", table->levels[i]);
+  std::fputs("\n", stream.get());
+  return finish_writing(std::move(stream), file, error) ? 1 : 0;
+}

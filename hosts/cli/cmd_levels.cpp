@@ -1,0 +1,73 @@
+// torvane3d levels FILE [STEP...]: the contour levels a data file gets, each
+// with the contour style it is drawn with.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "ctable.h"
+#include "data.h"
+#include "levels.h"
+#include "restable.h"
+#include "steps.h"
+#include "styles.h"
+
+namespace torvane3d_cli {
+namespace {
+
+// One line a level: the level, the index of its style and the style as a
+// styles file writes it.
+void print_levels(Vex3dGraph *graph) {
+  const std::vector<double> &levels = vex3d::levels_in_use(graph);
+  const int n = static_cast<int>(levels.size());
+  const Vex3dContourStyle *const *styles = nullptr;
+  Vex3dGetValues(graph, VEX3D_CONTOUR_STYLES, &styles, 0);
+  int count = 0;
+  while (styles && styles[count]) ++count;
+  for (int k = 0; k < n; ++k) {
+    const int index = vex3d::style_of_level(count, n, k);
+    const auto style = count > 0 ? vex3d::style_text(*styles[index]) : std::nullopt;
+    std::printf("%.15lg %d %s\n", levels[static_cast<std::size_t>(k)], index, style ? style->c_str() : "(no style)");
+  }
+}
+
+}  // namespace
+
+int run_levels(std::span<char *const> args) {
+  if (args.empty()) {
+    std::fprintf(stderr, "usage: torvane3d levels FILE [STEP...]\n");
+    return 2;
+  }
+  char error[VEX3D_ERROR_SIZE];
+  Vex3dData *data = Vex3dDataRead(args[0], error);
+  if (!data) {
+    std::fprintf(stderr, "torvane3d levels: %s\n", error);
+    return 1;
+  }
+  Vex3dGraph *graph = Vex3dCreateGraph();
+  if (!graph) {
+    Vex3dDataDestroy(data, 1);
+    std::fprintf(stderr, "torvane3d: out of memory\n");
+    return 1;
+  }
+  Vex3dSetValues(graph, VEX3D_SURFACE_DATA, data, 0);
+  int status = 0;
+  for (std::size_t i = 1; i < args.size() && status != 2; ++i) {
+    switch (apply_step(graph, args[i], stdout, stderr)) {
+      case StepResult::Done: break;
+      case StepResult::Failed: status = 1; break;
+      case StepResult::NotAStep:
+        std::fprintf(stderr, "torvane3d levels: '%s' is not a step (NAME=TEXT or NAME?)\n", args[i]);
+        status = 2;
+        break;
+      case StepResult::UnknownName: status = 2; break;
+    }
+  }
+  if (status != 2) print_levels(graph);
+  Vex3dDestroyGraph(graph);
+  Vex3dDataDestroy(data, 1);
+  return status;
+}
+
+}  // namespace torvane3d_cli
