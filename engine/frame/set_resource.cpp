@@ -9,8 +9,10 @@
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <type_traits>
+#include <unordered_set>
 
 #include "defaults.h"
 #include "diagnostics.h"
@@ -96,16 +98,20 @@ bool store_text(OwnedText &field, const char *v) {
 }
 
 // Only the last assignment of each pair of indices survives, in its place.
+// The colour -1 stands for no colour: such an assignment is not kept, and it
+// still hides earlier ones of its pair, as setting the cell to -1 would.
 std::vector<Vex3dXYColor> without_duplicate_cells(const Vex3dXYColor *const *list) {
   std::vector<Vex3dXYColor> all;
   for (const Vex3dXYColor *const *p = list; p && *p; ++p) all.push_back(**p);
+  // One pass from the end, so that long lists (a colour per bar) stay fast.
+  std::unordered_set<std::uint64_t> seen;
   std::vector<Vex3dXYColor> kept;
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    const bool later = std::any_of(all.begin() + static_cast<long>(i) + 1, all.end(), [&](const Vex3dXYColor &c) {
-      return c.x == all[i].x && c.y == all[i].y;
-    });
-    if (!later) kept.push_back(all[i]);
+  for (auto it = all.rbegin(); it != all.rend(); ++it) {
+    const std::uint64_t pair =
+        (std::uint64_t{static_cast<std::uint32_t>(it->x)} << 32) | static_cast<std::uint32_t>(it->y);
+    if (seen.insert(pair).second && it->color != COLOR_UNSET) kept.push_back(*it);
   }
+  std::reverse(kept.begin(), kept.end());
   return kept;
 }
 

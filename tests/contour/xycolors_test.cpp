@@ -64,6 +64,21 @@ TEST(XYColors, TheListKeepsOneAssignmentAPairInOrder) {
   EXPECT_EQ(list[1]->color, kGreen);
 }
 
+TEST(XYColors, AWholeListKeepsTheLastAssignmentOfAPairAndNoMinusOne) {
+  GraphPtr graph = make_graph();
+  Vex3dXYColor given[] = {{1, 1, kRed}, {-1, 3, kBlue}, {2, 3, kGreen}, {2, 3, kNone}, {4, 4, kGreen}, {1, 1, kBlue}};
+  std::vector<Vex3dXYColor *> list;
+  for (Vex3dXYColor &c : given) list.push_back(&c);
+  list.push_back(nullptr);
+  Vex3dSetValues(graph.get(), VEX3D_XY_COLORS, list.data(), 0);
+  auto **held = static_cast<Vex3dXYColor **>(get_pointer(graph.get(), VEX3D_XY_COLORS));
+  ASSERT_NE(held, nullptr);
+  std::vector<std::vector<int>> kept;
+  for (int i = 0; held[i]; ++i) kept.push_back({held[i]->x, held[i]->y, held[i]->color});
+  EXPECT_EQ(kept, (std::vector<std::vector<int>>{{-1, 3, kBlue}, {4, 4, kGreen}, {1, 1, kBlue}}));
+  EXPECT_EQ(Vex3dGetXYColor(graph.get(), 2, 3), kBlue) << "no colour for the cell: the row's shows";
+}
+
 TEST(XYColors, IndexesBelowMinusOneAreRefused) {
   GraphPtr graph = make_graph();
   Vex3dSetXYColor(graph.get(), -1, -1, kRed);
