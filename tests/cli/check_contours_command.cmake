@@ -1,10 +1,5 @@
 # The contours sub-command end to end: cmake -DTORVANE3D=... -DDIR=... -DOUT=... -P this file.
-function(run)
-  execute_process(COMMAND ${TORVANE3D} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(rc "${rc}" PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_torvane3d.cmake)
 
 # A bump with the single computed level 0.5: one series holding point a of
 # the segment of each cell, cells x index outermost, at the midpoints between

@@ -1,10 +1,5 @@
 # The data sub-command end to end: cmake -DTORVANE3D=... -DDIR=... -P this file.
-function(run)
-  execute_process(COMMAND ${TORVANE3D} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(rc "${rc}" PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_torvane3d.cmake)
 
 function(expect_output file expected)
   run(data ${DIR}/files/${file})
