@@ -1,8 +1,10 @@
-/* The levels, styles and per-cell colours from C: the headers compile as C11
- * and the operations work through them. */
+/* The levels, styles, per-cell colours and contours from C: the headers
+ * compile as C11 and the operations work through them. */
 #include <stdio.h>
 
+#include "contour.h"
 #include "ctable.h"
+#include "data.h"
 #include "dtable.h"
 #include "restable.h"
 #include "xycolors.h"
@@ -37,6 +39,19 @@ int main(void) {
   Vex3dSetXYColor(graph, 1, -1, 0x00FF00);
   CHECK(Vex3dGetXYColor(graph, 1, 7) == 0x00FF00);
   CHECK(Vex3dGetXYColor(graph, 2, 7) == -1);
+
+  /* z = x over a 4 x 3 grid: the level 2.5 crosses each of the 2 rows of cells once. */
+  Vex3dData *grid = Vex3dDataCreateGrid(4, 3, -99, 1, 1, 0, 0, 1);
+  for (int i = 0; i < 4; ++i)
+    for (int j = 0; j < 3; ++j) grid->grid.values[i][j] = i;
+  double between[] = {1.5, 2.5};
+  Vex3dDistnTable crossing = {2, between};
+  Vex3dSetValues(graph, VEX3D_SURFACE_DATA, grid, VEX3D_DISTN_TABLE, &crossing, VEX3D_DRAW_CONTOURS, 1, 0);
+  Vex3dData *lines = Vex3dDataContours(graph, 1, 1, 1);
+  CHECK(lines != NULL && lines->point.nseries == 1 && lines->point.series[0].npoints == 2);
+  CHECK(lines != NULL && lines->point.series[0].points[0].x == 2.5);
+  Vex3dDataDestroy(lines, 1);
   Vex3dDestroyGraph(graph);
+  Vex3dDataDestroy(grid, 1);
   return failures == 0 ? 0 : 1;
 }
