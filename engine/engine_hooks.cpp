@@ -1,5 +1,6 @@
 // Links the layers of the engine together: each layer present fills the
 // frame's hooks with its own steps, bottom up.
+#include "gl.h"
 #include "graph_contours.h"
 #include "graph_data.h"
 #include "hooks.h"
@@ -9,4 +10,5 @@ void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks) {
   vex3d::install_data_hooks(hooks);
   vex3d::install_level_hooks(hooks);
   vex3d::install_contour_hooks(hooks);
+  vex3d::install_render_hooks(hooks);
 }

@@ -46,7 +46,15 @@ struct EngineHooks {
   Vex3dContourStyle **(*read_contour_styles)(const char *file, char *error) = nullptr;
   void (*free_contour_styles)(Vex3dContourStyle **styles) = nullptr;
 
+  // ---- render layer
+  // Recomputes the cube half-extents (the axes' normalized_scale) after the
+  // scales or the draw mode may have changed.
+  void (*cube_half_extents)(Vex3dGraph *graph) = nullptr;
+
   // ---- output layer and platform
+  // The drawing back end's coordinate factor: device coordinates are surface
+  // pixels times this.
+  int (*coordinate_factor)() = nullptr;
   // Lays out the page so that computed sizes and positions are current.
   void (*layout)(Vex3dGraph *graph) = nullptr;
   // Draws the regions named by the change mask and clears it.

@@ -335,22 +335,11 @@ Value get_field(const ResourceRow &row, void *record) {
   return v;
 }
 
-void compute_normalized_scales(Vex3dGraph *graph) {
-  // The cube's largest half-extent is 1. A flat map keeps z at 1 and fits x
-  // and y alone.
-  const bool three_d = graph->type == Vex3dTypeBar || graph->draw_mesh || graph->draw_shaded;
-  const double d = three_d ? std::max({graph->x.scale, graph->y.scale, graph->z.scale})
-                           : std::max(graph->x.scale, graph->y.scale);
-  graph->x.normalized_scale = graph->x.scale / d;
-  graph->y.normalized_scale = graph->y.scale / d;
-  graph->z.normalized_scale = three_d ? graph->z.scale / d : 1.0;
-}
-
 void recompute_derived(Vex3dGraph *graph) {
   const bool from_table = graph->distn_method == Vex3dDistnFromTable && graph->distn_table.present();
   graph->effective_levels =
       from_table ? static_cast<int>(graph->distn_table.levels().size()) : graph->num_distn_levels;
-  compute_normalized_scales(graph);
+  if (const auto half_extents = hooks().cube_half_extents) half_extents(graph);
 }
 
 }  // namespace vex3d

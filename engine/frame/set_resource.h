@@ -18,7 +18,8 @@ Value get_field(const ResourceRow &row, void *record);
 
 // The levels in use are out of date: they and what is computed from them go.
 void drop_levels(Vex3dGraph *graph);
-// The effective number of contour levels and the normalised axis scales.
+// The effective number of contour levels and the normalised axis scales
+// (the cube half-extents, which the render layer computes).
 void recompute_derived(Vex3dGraph *graph);
 
 }  // namespace vex3d

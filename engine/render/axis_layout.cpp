@@ -1,0 +1,256 @@
+// Laying out the axes: ticks, labels and titles beside the cube (or the flat
+// map's rectangle), and the window that contains them for the fit.
+//
+// Choices this layout makes:
+// - Each axis is annotated on one edge: among its axis edges the lowest on
+//   the device for an axis that runs mostly horizontally, the leftmost for
+//   one that runs mostly vertically.
+// - The text lies in the plane of whichever of the two faces at that edge is
+//   seen more squarely from the eye, set off outward from the edge by half a
+//   label height; outside a silhouette edge it cannot overlap the cube.
+// - Labels of a horizontal axis run along the edge, centred on their ticks;
+//   labels of a vertical axis run across it, starting (or ending) at the
+//   offset. Text always reads left to right (or bottom to top when it runs
+//   vertically) and is never mirrored.
+// - The title runs along the edge, centred on it, its centre line the label
+//   extent plus one title height beyond the labels' offset.
+#include <algorithm>
+#include <cmath>
+
+#include "anno.h"
+#include "basecube.h"
+
+namespace vex3d {
+namespace {
+
+struct Vec2 {
+  double x = 0, y = 0;
+};
+
+Vec3 operator+(const Vec3 &a, const Vec3 &b) { return Vec3{a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vec3 operator*(const Vec3 &a, double s) { return Vec3{a.x * s, a.y * s, a.z * s}; }
+
+Vec3 unit(int axis, double sign = 1) {
+  Vec3 v;
+  (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = sign;
+  return v;
+}
+
+double component(const Vec3 &v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
+
+// The cube-to-projected-plane map used for the layout: y upward.
+struct Projection {
+  Matrix m;
+  Vec2 operator()(const Vec3 &p) const {
+    const Point4 q = transform_point(m, Point4{p.x, p.y, p.z, 1});
+    return Vec2{q.x, q.y};
+  }
+  Vec2 direction(const Vec3 &at, const Vec3 &d) const {
+    const Vec2 a = (*this)(at), b = (*this)(at + d);
+    return Vec2{b.x - a.x, b.y - a.y};
+  }
+};
+
+// Where an axis is annotated: the edge line through `middle` (the edge point
+// at axis coordinate 0), the axis direction, and the outward direction within
+// the plane that carries the text.
+struct EdgeFrame {
+  int axis = 0;
+  Vec3 middle;
+  Vec3 outward;
+};
+
+// Text direction u and downward direction v of a text plane, chosen so that
+// the text reads left to right (or bottom to top) and is not mirrored.
+struct TextFrame {
+  Vec3 u, v;
+};
+
+TextFrame text_frame(const Projection &project, const Vec3 &at, Vec3 u, Vec3 v) {
+  const double probe = 0.01;
+  const Vec2 du = project.direction(at, u * probe);
+  const bool backward = std::fabs(du.x) >= std::fabs(du.y) ? du.x < 0 : du.y < 0;
+  if (backward) u = u * -1;
+  const Vec2 pu = project.direction(at, u * probe), pv = project.direction(at, v * probe);
+  // Text y runs downward: in the projected plane (y up) v must lie clockwise
+  // of u.
+  if (pu.x * pv.y - pu.y * pv.x > 0) v = v * -1;
+  return TextFrame{u, v};
+}
+
+PlacedText place(TextRole role, const std::string &text, const TextFrame &f, const Vec3 &origin, double width,
+                 double height) {
+  PlacedText t;
+  t.role = role;
+  t.text = text;
+  const Vec3 n = cross(f.u, f.v);
+  const Vec3 columns[4] = {f.u, f.v, n, origin};
+  for (int c = 0; c < 4; ++c) {
+    t.placement.m[0][c] = columns[c].x;
+    t.placement.m[1][c] = columns[c].y;
+    t.placement.m[2][c] = columns[c].z;
+    t.placement.m[3][c] = c == 3 ? 1 : 0;
+  }
+  const double xs[4] = {0, width, width, 0}, ys[4] = {-height / 2, -height / 2, height / 2, height / 2};
+  for (int i = 0; i < 4; ++i) t.box[i] = origin + f.u * xs[i] + f.v * ys[i];
+  return t;
+}
+
+// The position of a value along the axis, in cube coordinates.
+double axis_position(const AxisTicks &t, double half, double v) { return half - (t.hi - v) * 2 * half / (t.hi - t.lo); }
+
+// Places the labels and the title of one axis on its edge frame.
+void place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection &project, const EdgeFrame &edge,
+                const TextMeasure &measure, AxisAnnotation &a, std::vector<PlacedText> &out) {
+  const double half = view.half[edge.axis];
+  const Vec3 along = unit(edge.axis);
+  const double label_h = measure.height(TextRole::kLabel);
+  const double gap = label_h / 2;
+  const Vec3 probe_at = edge.middle + edge.outward * gap;
+
+  const TextFrame frame = a.vertical ? text_frame(project, probe_at, edge.outward, along)
+                                     : text_frame(project, probe_at, along, edge.outward);
+  double extent = a.vertical ? 0 : label_h;
+  for (const AxisMark &mark : a.labels) {
+    if (mark.text.empty()) continue;
+    const double w = measure.width(TextRole::kLabel, mark.text);
+    const Vec3 at = edge.middle + along * axis_position(a.ticks, half, mark.value);
+    Vec3 origin;
+    if (a.vertical) {
+      const bool outward_reading = dot(frame.u, edge.outward) > 0;
+      origin = at + edge.outward * (outward_reading ? gap : gap + w);
+      extent = std::max(extent, w);
+    } else {
+      origin = at + edge.outward * (gap + label_h / 2) + frame.u * (-w / 2);
+    }
+    out.push_back(place(TextRole::kLabel, mark.text, frame, origin, w, label_h));
+  }
+  if (a.labels.empty()) extent = 0;
+
+  const Axis &record = edge.axis == 0 ? graph->x : edge.axis == 1 ? graph->y : graph->z;
+  if (!record.title || record.title->empty()) return;
+  const double title_h = measure.height(TextRole::kTitle);
+  const double title_w = measure.width(TextRole::kTitle, *record.title);
+  const Vec3 centre = edge.middle + edge.outward * (gap + extent + title_h);
+  const TextFrame title_frame = text_frame(project, centre, along, edge.outward);
+  out.push_back(
+      place(TextRole::kTitle, *record.title, title_frame, centre + title_frame.u * (-title_w / 2), title_w, title_h));
+}
+
+// The frame of a cube edge, with the text in the face seen more squarely.
+EdgeFrame cube_edge_frame(const ViewState &view, int e) {
+  const CubeEdge &edge = kCubeEdges[e];
+  const int b = (edge.axis + 1) % 3, c = (edge.axis + 2) % 3;
+  const double pb = edge_position(edge, b), pc = edge_position(edge, c);
+  EdgeFrame f;
+  f.axis = edge.axis;
+  f.middle = unit(b, pb * view.half[b]) + unit(c, pc * view.half[c]);
+  const Vec3 to_eye = normalized(difference(Vec3{view.eye.x, view.eye.y, view.eye.z}, f.middle));
+  // In the face b = pb the text runs outward along c, and the other way round.
+  const bool in_face_b = std::fabs(component(to_eye, b)) >= std::fabs(component(to_eye, c));
+  f.outward = in_face_b ? unit(c, pc) : unit(b, pb);
+  return f;
+}
+
+// Which of an axis's flagged edges carries its annotation, or -1.
+int choose_edge(const ViewState &view, const Projection &project, int axis, bool vertical) {
+  int best = -1;
+  double best_key = 0;
+  for (int e = 0; e < 12; ++e) {
+    if (kCubeEdges[e].axis != axis || !view.cube.flags.edges[e].axis) continue;
+    const Vec2 m = project(cube_edge_frame(view, e).middle);
+    const double key = vertical ? m.x : m.y;
+    if (best < 0 || key < best_key) best = e, best_key = key;
+  }
+  return best;
+}
+
+// The projected direction that decides an axis's text orientation: its
+// single axis edge, or the axis itself.
+Vec2 axis_direction(const ViewState &view, const Projection &project, int axis) {
+  int edges = 0, last = -1;
+  for (int e = 0; e < 12; ++e)
+    if (kCubeEdges[e].axis == axis && view.cube.flags.edges[e].axis) ++edges, last = e;
+  const double h = view.half[axis];
+  const Vec3 base = edges == 1 ? cube_edge_frame(view, last).middle : Vec3{};
+  return project.direction(base + unit(axis, -h), unit(axis, 2 * h));
+}
+
+void grow(ProjectedWindow &w, double &right, double &top, const Vec2 &p) {
+  if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
+  w.left = std::min(w.left, p.x);
+  w.bottom = std::min(w.bottom, p.y);
+  right = std::max(right, p.x);
+  top = std::max(top, p.y);
+}
+
+bool axis_shown(const Vex3dGraph *graph, int axis) {
+  return (axis == 0 ? graph->x : axis == 1 ? graph->y : graph->z).show != 0;
+}
+
+}  // namespace
+
+ProjectedWindow lay_out_cube(const Vex3dGraph *graph, ViewState &view, const TextMeasure &measure) {
+  const bool flat = view.mode == DrawMode::kFlat;
+  Projection project;
+  if (flat)
+    set_identity(project.m);
+  else
+    multiply(view.perspective, view.rotation, project.m);
+
+  CubeState &cube = view.cube;
+  cube.texts.clear();
+  const DataBox raw = data_box(graph);
+  const double label_h = measure.height(TextRole::kLabel);
+  for (int axis = 0; axis < 3; ++axis) {
+    AxisAnnotation &a = cube.axes[axis];
+    const Vec2 d = flat ? (axis == 0 ? Vec2{1, 0} : Vec2{0, 1}) : axis_direction(view, project, axis);
+    a.vertical = std::fabs(d.y) > std::fabs(d.x);
+    double extent = label_h, pitch = 2.0;
+    if (!a.vertical) {
+      std::string first, second;
+      sample_labels(raw.min[axis], raw.max[axis], first, second);
+      extent = std::max(measure.width(TextRole::kLabel, first), measure.width(TextRole::kLabel, second));
+      pitch = 1.5;
+    }
+    const int n = label_count(extent, 2 * view.half[axis], pitch);
+    const bool keep_exact = axis == 2 && graph->type == Vex3dTypeBar;
+    a.ticks = compute_ticks(raw.min[axis], raw.max[axis], n, keep_exact);
+    a.label_height = label_h;
+    cube.box.min[axis] = a.ticks.lo;
+    cube.box.max[axis] = a.ticks.hi;
+    annotate_axis(graph, axis, a);
+
+    a.annotated_edge = -1;
+    if (!axis_shown(graph, axis)) continue;
+    EdgeFrame frame;
+    if (flat) {
+      if (axis == 2) continue;
+      // x below the rectangle, y to its left, in the plane z = 0.
+      a.annotated_edge = axis == 0 ? 0 : 4;
+      frame.axis = axis;
+      frame.middle = axis == 0 ? Vec3{0, -view.half[1], 0} : Vec3{-view.half[0], 0, 0};
+      frame.outward = axis == 0 ? Vec3{0, -1, 0} : Vec3{-1, 0, 0};
+    } else {
+      a.annotated_edge = choose_edge(view, project, axis, a.vertical);
+      if (a.annotated_edge < 0) continue;
+      frame = cube_edge_frame(view, a.annotated_edge);
+    }
+    place_axis(graph, view, project, frame, measure, a, cube.texts);
+  }
+
+  ProjectedWindow w{0, 0, 0, 0};
+  double right = -1e300, top = -1e300;
+  w.left = w.bottom = 1e300;
+  for (const CubeCorner &c : kCubeCorners) {
+    const Vec3 p{c.c[0] * view.half[0], c.c[1] * view.half[1], flat ? 0 : c.c[2] * view.half[2]};
+    grow(w, right, top, project(p));
+  }
+  for (const PlacedText &t : cube.texts)
+    for (const Vec3 &p : t.box) grow(w, right, top, project(p));
+  w.width = right - w.left;
+  w.height = top - w.bottom;
+  return w;
+}
+
+}  // namespace vex3d

@@ -1,0 +1,27 @@
+// The plot cube: which edges and faces are at the back for the current eye,
+// the data box the view normalises, and the drawing of the cube's parts.
+#pragma once
+
+#include "cube_state.h"
+#include "cube_tables.h"
+#include "view_state.h"
+
+namespace vex3d {
+
+// Edge and face flags for an eye in cube coordinates. `nearest` and
+// `farthest` are the corners with the largest and the smallest projected
+// depth (they decide when the eye looks at a corner); an axis that is not
+// shown loses both flags on its four edges.
+CubeFlags classify_eye(const Point4 &eye, const double half[3], int nearest, int farthest, const bool shown[3]);
+
+// The eye's position bits alone (see CubeFlags::eye_bits).
+int eye_position_bits(const Point4 &eye, const double half[3]);
+
+// Whether an edge is drawn at all: its axis is shown.
+bool edge_shown(const Vex3dGraph *graph, int edge);
+
+// The ends of the three axes before tick rounding, from the prepared data and
+// the effective XMIN ... ZMAX. Every range comes back finite with lo < hi.
+DataBox data_box(const Vex3dGraph *graph);
+
+}  // namespace vex3d
