@@ -62,8 +62,17 @@ class TextMeasure {
   virtual double height(TextRole role) const = 0;
 };
 
-// The measure of the graph's axis fonts.
-const TextMeasure &axis_text_measure(const Vex3dGraph *graph);
+// The graph's axis fonts: AXIS_STROKE_FONT at AXIS_STROKE_SIZE for labels,
+// AXIS_TITLE_STROKE_FONT at AXIS_TITLE_STROKE_SIZE for titles.
+class AxisFontMeasure : public TextMeasure {
+ public:
+  explicit AxisFontMeasure(const Vex3dGraph *graph) : graph_(graph) {}
+  double width(TextRole role, std::string_view text) const override;
+  double height(TextRole role) const override;
+
+ private:
+  const Vex3dGraph *graph_;
+};
 
 // Computes ticks, labels and grid values of every axis, the data box after
 // rounding and the placed texts; returns the window for the fit: the

@@ -96,6 +96,8 @@ void compute_view(Vex3dGraph *graph, const TextMeasure &measure) {
   v.computed = true;
 }
 
+void compute_view(Vex3dGraph *graph) { compute_view(graph, AxisFontMeasure(graph)); }
+
 Point4 data_to_device(const ViewState &view, double x, double y, double z) {
   return transform_point(view.transform, Point4{x, y, z, 1});
 }
