@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "basecube.h"
+#include "data.h"
 #include "view_fixture.h"
 
 namespace vex3d {
@@ -185,28 +186,27 @@ TEST_F(LayoutTest, ValueLabelsWithinTheRangeOnly) {
   EXPECT_TRUE(find_view_state(g())->cube.axes[2].grid_values.empty());
 }
 
-// A 4 x 3 regular grid prepared as the data layer would.
+// A 4 x 3 regular grid: x 0, 10, 20, 30 and y 5, 6, 7, z from 0 to 10.
 class GridLayoutTest : public LayoutTest {
  protected:
   void SetUp() override {
     LayoutTest::SetUp();
-    Vex3dDataInfo &info = g()->surface_info;
-    info.valid = 1;
-    info.type = VEX3D_DATA_GRID;
-    info.numx = 4;
-    info.numy = 3;
-    info.computed_xgrid = {0, 10, 20, 30};
-    info.computed_ygrid = {5, 6, 7};
-    info.xgrid = info.computed_xgrid.data();
-    info.ygrid = info.computed_ygrid.data();
-    ViewingPortion &p = g()->ranges.portion;
-    p.first_x = 0, p.last_x = 3, p.first_y = 0, p.last_y = 2;
-    Vex3dSetValues(g(), VEX3D_XMIN, 0.0, VEX3D_XMAX, 30.0, VEX3D_YMIN, 5.0, VEX3D_YMAX, 7.0, 0);
+    data_ = Vex3dDataCreateGrid(4, 3, -999, 10, 1, 0, 5, 1);
+    ASSERT_NE(data_, nullptr);
+    for (int i = 0; i < 4; ++i)
+      for (int j = 0; j < 3; ++j) data_->grid.values[i][j] = (i + j) * 2;
+    Vex3dSetValues(g(), VEX3D_SURFACE_DATA, data_, VEX3D_XMIN, 0.0, VEX3D_XMAX, 30.0, VEX3D_YMIN, 5.0, VEX3D_YMAX,
+                   7.0, 0);
     const char *x_labels[] = {"Jan", "Feb", "Mar", "Apr", nullptr};
     const char *y_labels[] = {"a", "b", nullptr};  // fewer than the grid lines
     Vex3dSetValues(g(), VEX3D_XDATA_LABELS, x_labels, VEX3D_YDATA_LABELS, y_labels, VEX3D_XANNO_METHOD,
                    Vex3dAnnoDataLabels, VEX3D_YANNO_METHOD, Vex3dAnnoDataLabels, 0);
   }
+  void TearDown() override {
+    Vex3dSetValues(g(), VEX3D_SURFACE_DATA, nullptr, 0);
+    Vex3dDataDestroy(data_, 1);
+  }
+  Vex3dData *data_ = nullptr;
 };
 
 TEST_F(GridLayoutTest, DataLabelsSitOnTheGridLines) {
@@ -227,7 +227,6 @@ TEST_F(GridLayoutTest, HistogramBarsLabelTheBarCentres) {
 
 TEST_F(GridLayoutTest, BarsWidenTheBox) {
   Vex3dSetValues(g(), VEX3D_TYPE, Vex3dTypeBar, VEX3D_ZORIGIN, -4.0, 0);
-  g()->ranges.x_spacing = 10;
   const DataBox box = data_box(g());
   // 5 % of the span and half a grid step on each side; z reaches the origin.
   EXPECT_DOUBLE_EQ(box.min[0], -1.5 - 5);
