@@ -46,6 +46,10 @@ std::string tick_text(const AxisTicks &ticks, double value);
 // " %g " of nice(lo) + nice(hi - lo) / 10 and of nice(hi) - nice(hi - lo) / 10.
 void sample_labels(double lo, double hi, std::string &first, std::string &second);
 
+// Where a value lies along an axis of half-extent `half`, in cube
+// coordinates: -half at the lower end, +half at the upper end.
+double axis_position(const AxisTicks &ticks, double half, double value);
+
 // ---- Annotation methods
 
 // The labels and grid values of one axis (0 x, 1 y, 2 z) for its annotation

@@ -96,9 +96,6 @@ PlacedText place(TextRole role, const std::string &text, const TextFrame &f, con
   return t;
 }
 
-// The position of a value along the axis, in cube coordinates.
-double axis_position(const AxisTicks &t, double half, double v) { return half - (t.hi - v) * 2 * half / (t.hi - t.lo); }
-
 // Places the labels and the title of one axis on its edge frame.
 void place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection &project, const EdgeFrame &edge,
                 const TextMeasure &measure, AxisAnnotation &a, std::vector<PlacedText> &out) {

@@ -20,6 +20,22 @@ int eye_position_bits(const Point4 &eye, const double half[3]);
 // Whether an edge is drawn at all: its axis is shown.
 bool edge_shown(const Vex3dGraph *graph, int edge);
 
+// ---- Geometry in cube coordinates (scaled by the half-extents)
+
+struct Segment3 {
+  Vec3 a, b;
+};
+
+Vec3 corner_point(const ViewState &view, int corner);
+Segment3 edge_segment(const ViewState &view, int edge);
+// The four corners of a face, in the face table's order.
+void face_points(const ViewState &view, int face, Vec3 out[4]);
+// The axis a face is perpendicular to, from the largest component of the
+// cross product of two of its edges.
+int face_normal_axis(const ViewState &view, int face);
+// The short marker near corner 0 that shows the orientation of a preview.
+std::vector<Segment3> orientation_marker(const ViewState &view);
+
 // The ends of the three axes before tick rounding, from the prepared data and
 // the effective XMIN ... ZMAX. Every range comes back finite with lo < hi.
 DataBox data_box(const Vex3dGraph *graph);

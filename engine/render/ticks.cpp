@@ -121,6 +121,10 @@ std::vector<double> tick_values(const AxisTicks &t) {
   return values;
 }
 
+double axis_position(const AxisTicks &t, double half, double value) {
+  return half - (t.hi - value) * 2 * half / (t.hi - t.lo);
+}
+
 std::string tick_text(const AxisTicks &t, double value) {
   // Below half a unit of the step's last decimal a value is rounding noise;
   // printing it as 0 also keeps "-0.0" away.
