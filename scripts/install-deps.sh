@@ -12,6 +12,8 @@ packages=(
   hershey-fonts-data
   # the contour cross-check and the peer benchmarks (contourpy)
   python3-matplotlib
+  # picture files read for backgrounds
+  libpng-dev libjpeg-dev
 )
 
 missing=()

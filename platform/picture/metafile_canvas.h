@@ -1,0 +1,75 @@
+// What a metafile draws on. The player turns the records of a metafile into
+// these calls, in destination pixels, with the drawing state each record left
+// in force; a drawing back end (or a test) implements them.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "types.h"
+
+namespace vex3d {
+
+struct MetaPoint {
+  int x = 0, y = 0;
+  bool operator==(const MetaPoint &) const = default;
+};
+
+struct MetaRect {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const MetaRect &) const = default;
+};
+
+enum class MetaPenStyle { kSolid, kDash, kDot, kDashDot, kDashDotDot, kNull };
+
+struct MetaPen {
+  int color = 0;  // 0xBBGGRR
+  int width = 1;  // pixels, at least 1
+  MetaPenStyle style = MetaPenStyle::kSolid;
+  bool operator==(const MetaPen &) const = default;
+};
+
+struct MetaBrush {
+  int color = 0xFFFFFF;
+  bool hollow = false;  // a null brush: shapes are outlined only
+  bool operator==(const MetaBrush &) const = default;
+};
+
+// Where a text's reference point lies on the text.
+enum class MetaTextAlign { kLeft, kRight, kCenter };
+enum class MetaTextBase { kTop, kBaseline, kBottom };
+
+class MetafileCanvas {
+ public:
+  virtual ~MetafileCanvas() = default;
+
+  virtual void set_pen(const MetaPen &pen) = 0;
+  virtual void set_brush(const MetaBrush &brush) = 0;
+  // The font: height in pixels (negative for the character height, as in a
+  // font description), face and style.
+  virtual void set_font(const Vex3dFontDesc &font) = 0;
+  virtual void set_text_color(int color) = 0;
+  // The clip rectangle in force, or none.
+  virtual void set_clip(const MetaRect *clip) = 0;
+
+  virtual void polyline(std::span<const MetaPoint> points) = 0;
+  // Filled with the brush, then outlined with the pen.
+  virtual void polygon(std::span<const MetaPoint> points) = 0;
+  // The box covers width x height pixels; filled with the brush and outlined
+  // with the pen along its inner edge.
+  virtual void rectangle(const MetaRect &box) = 0;
+  virtual void ellipse(const MetaRect &box) = 0;
+  // UTF-8 text at its reference point.
+  virtual void text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) = 0;
+};
+
+struct Picture;
+
+// Plays a metafile picture into the box (x, y, width, height) of the
+// destination: the picture's frame is mapped onto the box. Records this
+// player does not know are skipped; a damaged record ends the playing.
+// Returns the number of records drawn or applied.
+int play_metafile(const Picture &picture, const MetaRect &box, MetafileCanvas &canvas);
+
+}  // namespace vex3d

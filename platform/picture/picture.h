@@ -1,0 +1,86 @@
+// Pictures shown in the background of a region: bitmaps and metafiles read
+// from files, kept in one record that persistence can save and restore.
+//
+// Bitmaps are kept as a bottom-up device-independent bitmap of 1, 4, 8, 16 or
+// 24 bits per pixel with a 40-byte information header; PNG and JPEG files are
+// decoded into a 24-bit one. Metafiles keep their file bytes and are played
+// record by record when drawn.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "owned.h"
+
+namespace vex3d {
+
+enum class PictureKind : int {
+  kBitmap = 1,
+  kPlaceableMetafile = 2,
+  kEnhancedMetafile = 3,
+  kPlainMetafile = 4,
+};
+
+// Size of the information header every bitmap picture carries.
+constexpr int kInfoHeaderSize = 40;
+
+struct Picture : LayerState {
+  PictureKind kind = PictureKind::kBitmap;
+
+  // ---- bitmaps
+  int bits_per_pixel = 0;
+  int palette_colors = 0;            // 2, 16 or 256 for 1, 4 and 8 bits per pixel; 0 above
+  int width = 0;                     // pixels
+  int row_bytes = 0;                 // bytes of one row, padded to 16 bits
+  int height = 0;                    // pixels (rows stored bottom-up)
+  int stride = 0;                    // bytes of one row, padded to 32 bits
+  int header_size = 0;               // information header and palette
+  std::vector<std::uint8_t> header;  // information header, then palette entries (blue, green, red, 0)
+  int image_size = 0;                // stride * height
+  std::vector<std::uint8_t> bits;
+
+  // ---- metafiles: the file's bytes, placeable header included
+  std::vector<std::uint8_t> metafile;
+
+  // Size in screen pixels used to place the picture; for a metafile that
+  // gives no size of its own, 0 x 0 (it then fills whatever box it gets).
+  int pixel_width = 0;
+  int pixel_height = 0;
+
+  bool is_bitmap() const { return kind == PictureKind::kBitmap; }
+  // Colour of palette entry i (0xBBGGRR).
+  int palette_color(int i) const;
+};
+
+// The kind of a file from its first bytes, or none when it is no picture.
+// PNG and JPEG signatures count as bitmaps.
+enum class FileSignature { kNone, kBitmap, kPlainMetafile, kPlaceableMetafile, kEnhancedMetafile, kPng, kJpeg };
+FileSignature file_signature(std::span<const std::uint8_t> bytes);
+
+// A picture from a file's bytes, or null when they are not a picture this
+// system can show (unknown kind, truncated, inconsistent sizes, other depths).
+std::unique_ptr<Picture> load_picture(std::span<const std::uint8_t> bytes);
+// The same from a file; null when it cannot be opened or read.
+std::unique_ptr<Picture> load_picture_file(const char *path);
+
+// The readers behind load_picture, one per format.
+std::unique_ptr<Picture> read_bitmap(std::span<const std::uint8_t> bytes);
+std::unique_ptr<Picture> read_metafile(std::span<const std::uint8_t> bytes, FileSignature kind);
+std::unique_ptr<Picture> read_png(std::span<const std::uint8_t> bytes);
+std::unique_ptr<Picture> read_jpeg(std::span<const std::uint8_t> bytes);
+
+// A 24-bit bitmap picture of width x height, its pixels to be filled by the
+// caller through bits (bottom-up rows of blue, green, red).
+std::unique_ptr<Picture> make_rgb_bitmap(int width, int height);
+
+// The largest bitmap accepted, in pixels: a file claiming more is refused
+// before anything is allocated for it.
+constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 26;
+
+// The pixels of a bitmap picture as premultiplied 0xAARRGGBB words, top row
+// first (width * height words; empty for a metafile).
+std::vector<std::uint32_t> bitmap_argb(const Picture &picture);
+
+}  // namespace vex3d

@@ -1,0 +1,28 @@
+// PNG files, decoded into a 24-bit bitmap picture. Transparency is composited
+// over white, the colour of an empty page.
+#include <png.h>
+
+#include "picture.h"
+
+namespace vex3d {
+
+std::unique_ptr<Picture> read_png(std::span<const std::uint8_t> bytes) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return nullptr;
+  const auto done = [&image](std::unique_ptr<Picture> result) {
+    png_image_free(&image);
+    return result;
+  };
+  if (static_cast<std::int64_t>(image.width) * image.height > kMaxPicturePixels) return done(nullptr);
+  auto pic = make_rgb_bitmap(static_cast<int>(image.width), static_cast<int>(image.height));
+  if (!pic) return done(nullptr);
+  image.format = PNG_FORMAT_BGR;
+  const png_color white{255, 255, 255};
+  // A negative stride writes the rows bottom-up, as the bitmap keeps them
+  // (the buffer is still given by its first byte).
+  if (!png_image_finish_read(&image, &white, pic->bits.data(), -pic->stride, nullptr)) return done(nullptr);
+  return done(std::move(pic));
+}
+
+}  // namespace vex3d

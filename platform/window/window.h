@@ -1,0 +1,75 @@
+// The window a graph draws in, as a host provides it.
+//
+// A host (a widget toolkit, or the headless window for tests, the command
+// line and servers) implements this interface and forwards its window's
+// events to the graph window functions (graph_window.h). The graph reports
+// back to the window's parent with messages numbered from the user message
+// base 0x400: resized (+4000), drawn (+4001), palette replaced (+4002), and
+// from user actions (+4003 to +4007).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "types.h"
+
+namespace vex3d {
+
+constexpr int kUserMessage = 0x400;
+constexpr int kMessageResized = kUserMessage + 4000;          // data: WindowSize
+constexpr int kMessageDrawn = kUserMessage + 4001;            // data: WindowRect, the part that changed
+constexpr int kMessagePaletteReplaced = kUserMessage + 4002;  // data: none
+constexpr int kMessageModifyStart = kUserMessage + 4003;
+constexpr int kMessageModifyEnd = kUserMessage + 4004;
+constexpr int kMessageViewRotated = kUserMessage + 4005;
+constexpr int kMessageViewportChanged = kUserMessage + 4006;
+constexpr int kMessagePropertyPages = kUserMessage + 4007;
+
+struct WindowSize {
+  int width = 0, height = 0;
+};
+
+struct WindowRect {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool empty() const { return width <= 0 || height <= 0; }
+  bool operator==(const WindowRect &) const = default;
+};
+
+// The smallest rectangle holding both (an empty one adds nothing).
+WindowRect united(const WindowRect &a, const WindowRect &b);
+
+}  // namespace vex3d
+
+struct Vex3dWindow {
+  Vex3dWindow() = default;
+  Vex3dWindow(const Vex3dWindow &) = delete;
+  Vex3dWindow &operator=(const Vex3dWindow &) = delete;
+  virtual ~Vex3dWindow();  // out of line: one type identity across libraries
+
+  // Size of the drawable area in pixels, and the window's title.
+  virtual vex3d::WindowSize client_size() const = 0;
+  virtual std::string title() const = 0;
+  // The window that receives the graph's notifications (may be none).
+  virtual Vex3dWindow *parent() const = 0;
+
+  // Asks for a repaint of a part of the window (none: all of it).
+  virtual void invalidate(const vex3d::WindowRect *rect) = 0;
+  // Takes or releases the mouse while a user action runs.
+  virtual void capture_mouse(bool on) = 0;
+  // Delivers a notification to the parent window: the message number, the
+  // window sending it and its data (see the message numbers above).
+  virtual void send_to_parent(int message, const void *data) = 0;
+  // Asks the user for a file to open (dialog title, filter such as
+  // "VEX3D data (*.dat)"); none when there is none or it was cancelled.
+  virtual std::optional<std::string> ask_open_file(const char *title, const char *filter) = 0;
+  // The graph that owns the window is being destroyed: the host closes it.
+  virtual void close() = 0;
+  // Shows pixels drawn for the window: 32-bit premultiplied ARGB rows of the
+  // whole window (width x height, stride in bytes), of which `changed` is new.
+  virtual void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
+                           const vex3d::WindowRect &changed) = 0;
+
+  // The graph attached to this window (set while attached).
+  Vex3dGraph *graph = nullptr;
+};
