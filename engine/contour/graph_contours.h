@@ -26,6 +26,8 @@ struct ContourState : LayerState {
   GridWindow surface;  // the surface, which gives the z of zone-data contour points
   std::vector<const double *> source_rows, surface_rows;
   bool failed = false;  // kept so that a computation that failed is not retried on every drawing
+  // Reused by the zoned mesh of every cell, so that drawing a cell allocates nothing.
+  mutable std::vector<PieceVertex> mesh_scratch;
 };
 
 // What the graph's settings ask for: nothing for charts other than surfaces,
