@@ -6,12 +6,14 @@
 //   the device for an axis that runs mostly horizontally, the leftmost for
 //   one that runs mostly vertically.
 // - The text lies in the plane of whichever of the two faces at that edge is
-//   seen more squarely from the eye, set off outward from the edge by half a
-//   label height; outside a silhouette edge it cannot overlap the cube.
+//   seen more squarely from the eye, set off outward from the edge by 0.6 of
+//   a label height; outside a silhouette edge it cannot overlap the cube.
+//   Where two annotated edges meet at a corner and their text goes out the
+//   same way, the later axis starts beyond the earlier one's annotation.
 // - Labels of a horizontal axis run along the edge, centred on their ticks;
 //   labels of a vertical axis run across it, starting (or ending) at the
-//   offset. Text always reads left to right (or bottom to top when it runs
-//   vertically) and is never mirrored.
+//   offset. Text always reads left to right (bottom to top when it runs
+//   within about 6 degrees of vertical) and is never mirrored.
 // - The title runs along the edge, centred on it, its centre line the label
 //   extent plus one title height beyond the labels' offset.
 #include <algorithm>
@@ -22,6 +24,13 @@
 
 namespace vex3d {
 namespace {
+
+// The space between an edge and its labels, in label heights.
+constexpr double kLabelGap = 0.6;
+
+// Text that runs within this ratio of vertical (dx / dy, about 6 degrees)
+// reads bottom to top; all other text reads left to right.
+constexpr double kNearVertical = 0.1;
 
 struct Vec2 {
   double x = 0, y = 0;
@@ -69,7 +78,8 @@ struct TextFrame {
 TextFrame text_frame(const Projection &project, const Vec3 &at, Vec3 u, Vec3 v) {
   const double probe = 0.01;
   const Vec2 du = project.direction(at, u * probe);
-  const bool backward = std::fabs(du.x) >= std::fabs(du.y) ? du.x < 0 : du.y < 0;
+  const bool near_vertical = std::fabs(du.x) < kNearVertical * std::fabs(du.y);
+  const bool backward = near_vertical ? du.y < 0 : du.x < 0;
   if (backward) u = u * -1;
   const Vec2 pu = project.direction(at, u * probe), pv = project.direction(at, v * probe);
   // Text y runs downward: in the projected plane (y up) v must lie clockwise
@@ -96,18 +106,25 @@ PlacedText place(TextRole role, const std::string &text, const TextFrame &f, con
   return t;
 }
 
-// Places the labels and the title of one axis on its edge frame.
-void place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection &project, const EdgeFrame &edge,
-                const TextMeasure &measure, AxisAnnotation &a, std::vector<PlacedText> &out) {
+// How far an axis's annotation reaches outward from its edge.
+struct Reach {
+  double labels = 0;        // the far side of the labels
+  double title = 0;         // the far side of the title (or the labels when there is none)
+  bool title_at_ends = false;  // the title runs close enough to the edge's ends to meet a neighbour
+};
+
+// Places the labels and the title of one axis on its edge frame, the labels
+// starting `offset` outward from the edge.
+Reach place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection &project, const EdgeFrame &edge,
+                 const TextMeasure &measure, double offset, AxisAnnotation &a, std::vector<PlacedText> &out) {
   const double half = view.half[edge.axis];
   const Vec3 along = unit(edge.axis);
   const double label_h = measure.height(TextRole::kLabel);
-  const double gap = label_h / 2;
-  const Vec3 probe_at = edge.middle + edge.outward * gap;
+  const Vec3 probe_at = edge.middle + edge.outward * offset;
 
   const TextFrame frame = a.vertical ? text_frame(project, probe_at, edge.outward, along)
                                      : text_frame(project, probe_at, along, edge.outward);
-  double extent = a.vertical ? 0 : label_h;
+  double extent = 0;
   for (const AxisMark &mark : a.labels) {
     if (mark.text.empty()) continue;
     const double w = measure.width(TextRole::kLabel, mark.text);
@@ -115,23 +132,30 @@ void place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection
     Vec3 origin;
     if (a.vertical) {
       const bool outward_reading = dot(frame.u, edge.outward) > 0;
-      origin = at + edge.outward * (outward_reading ? gap : gap + w);
+      origin = at + edge.outward * (outward_reading ? offset : offset + w);
       extent = std::max(extent, w);
     } else {
-      origin = at + edge.outward * (gap + label_h / 2) + frame.u * (-w / 2);
+      origin = at + edge.outward * (offset + label_h / 2) + frame.u * (-w / 2);
+      extent = label_h;
     }
     out.push_back(place(TextRole::kLabel, mark.text, frame, origin, w, label_h));
+    out.back().axis = edge.axis;
   }
-  if (a.labels.empty()) extent = 0;
+  Reach reach;
+  reach.labels = reach.title = offset + extent;
 
   const Axis &record = edge.axis == 0 ? graph->x : edge.axis == 1 ? graph->y : graph->z;
-  if (!record.title || record.title->empty()) return;
+  if (!record.title || record.title->empty()) return reach;
   const double title_h = measure.height(TextRole::kTitle);
   const double title_w = measure.width(TextRole::kTitle, *record.title);
-  const Vec3 centre = edge.middle + edge.outward * (gap + extent + title_h);
+  const Vec3 centre = edge.middle + edge.outward * (offset + extent + title_h);
   const TextFrame title_frame = text_frame(project, centre, along, edge.outward);
-  out.push_back(
-      place(TextRole::kTitle, *record.title, title_frame, centre + title_frame.u * (-title_w / 2), title_w, title_h));
+  out.push_back(place(TextRole::kTitle, *record.title, title_frame, centre + title_frame.u * (-title_w / 2), title_w,
+                      title_h));
+  out.back().axis = edge.axis;
+  reach.title = offset + extent + 1.5 * title_h;
+  reach.title_at_ends = title_w / 2 > half - label_h;
+  return reach;
 }
 
 // The frame of a cube edge, with the text in the face seen more squarely.
@@ -181,6 +205,20 @@ void grow(ProjectedWindow &w, double &right, double &top, const Vec2 &p) {
   top = std::max(top, p.y);
 }
 
+// An axis already annotated: its edge, outward direction and reach.
+struct PlacedAxis {
+  int edge;
+  Vec3 outward;
+  Reach reach;
+};
+
+bool edges_meet(int a, int b) {
+  const CubeEdge &p = kCubeEdges[a], &q = kCubeEdges[b];
+  return p.from == q.from || p.from == q.to || p.to == q.from || p.to == q.to;
+}
+
+bool same_direction(const Vec3 &a, const Vec3 &b) { return dot(a, b) > 0.5; }
+
 bool axis_shown(const Vex3dGraph *graph, int axis) {
   return (axis == 0 ? graph->x : axis == 1 ? graph->y : graph->z).show != 0;
 }
@@ -199,6 +237,7 @@ ProjectedWindow lay_out_cube(const Vex3dGraph *graph, ViewState &view, const Tex
   cube.texts.clear();
   const DataBox raw = data_box(graph);
   const double label_h = measure.height(TextRole::kLabel);
+  std::vector<PlacedAxis> placed;
   for (int axis = 0; axis < 3; ++axis) {
     AxisAnnotation &a = cube.axes[axis];
     const Vec2 d = flat ? (axis == 0 ? Vec2{1, 0} : Vec2{0, 1}) : axis_direction(view, project, axis);
@@ -233,7 +272,17 @@ ProjectedWindow lay_out_cube(const Vex3dGraph *graph, ViewState &view, const Tex
       if (a.annotated_edge < 0) continue;
       frame = cube_edge_frame(view, a.annotated_edge);
     }
-    place_axis(graph, view, project, frame, measure, a, cube.texts);
+    // Two axes whose edges meet at a corner and whose text goes out the same
+    // way would write over each other there: the later one starts beyond the
+    // earlier one's labels (and its title, when that reaches the corner).
+    double offset = label_h * kLabelGap;
+    for (const PlacedAxis &earlier : placed) {
+      if (!flat && edges_meet(earlier.edge, a.annotated_edge) && same_direction(earlier.outward, frame.outward))
+        offset = std::max(offset, (earlier.reach.title_at_ends ? earlier.reach.title : earlier.reach.labels) +
+                                      label_h * kLabelGap);
+    }
+    const Reach reach = place_axis(graph, view, project, frame, measure, offset, a, cube.texts);
+    placed.push_back(PlacedAxis{a.annotated_edge, frame.outward, reach});
   }
 
   ProjectedWindow w{0, 0, 0, 0};

@@ -50,6 +50,7 @@ enum class TextRole { kLabel, kTitle };
 // extent in cube coordinates, for the fit and for overlap checks.
 struct PlacedText {
   TextRole role = TextRole::kLabel;
+  int axis = 0;
   std::string text;
   Matrix placement;
   Vec3 box[4];
