@@ -127,12 +127,15 @@ bool Tracer::prepare() {
   while (trace_end_ < levels_.size() && std::isfinite(levels_[trace_end_])) ++trace_end_;
 
   codes_.assign(std::size_t(nx_) * ny_, kNoCross);
+  const std::uint32_t n = std::uint32_t(levels_.size());
+  std::uint32_t z = 0;  // the zone of the vertex before, which a smooth grid mostly stays in
   for (int i = 0; i < nx_; ++i) {
     const double *row = src_.rows[i];
     for (int j = 0; j < ny_; ++j) {
       const double v = row[j];
       if (v == src_.hole || std::isnan(v)) continue;
-      const std::uint32_t z = std::uint32_t(zone_index(out_.levels, v));
+      if (!((z == 0 || levels_[z - 1] < v) && (z == n || v <= levels_[z])))
+        z = std::uint32_t(zone_index(out_.levels, v));
       std::uint32_t c = z;
       // Levels that are not finite are never traced: keep every code inside the finite run.
       c = std::clamp(c, trace_first_, trace_end_);
@@ -146,6 +149,9 @@ bool Tracer::prepare() {
   seeds_.assign(std::size_t(ny_), {});
   std::uint64_t offset = 0;
   auto add_edge = [&](const Edge &e) {
+    // Most edges lie within one zone without touching a level: nothing crosses them.
+    const std::uint32_t p = code(e.ia, e.ja);
+    if (p == code(e.ib, e.jb) && !(p & 1)) return;
     std::uint32_t first, end;
     closed_range(e, first, end);
     if (first >= end) return;
