@@ -2,7 +2,8 @@
 #   cmake -DSOURCE_DIR=... -P include_rules.cmake
 set(rules
   "cairo|ft2build|freetype/|fontconfig/=platform/"
-  "png\\.h|jpeglib\\.h=platform/|engine/output/")
+  # tests/support writes picture files for the picture tests
+  "png\\.h|jpeglib\\.h=platform/|engine/output/|tests/support/")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/engine/*.h ${SOURCE_DIR}/engine/*.cpp ${SOURCE_DIR}/platform/*.h ${SOURCE_DIR}/platform/*.cpp
   ${SOURCE_DIR}/control/*.h ${SOURCE_DIR}/control/*.cpp ${SOURCE_DIR}/hosts/*.h ${SOURCE_DIR}/hosts/*.cpp
