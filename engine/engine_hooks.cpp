@@ -5,10 +5,12 @@
 #include "graph_data.h"
 #include "hooks.h"
 #include "level_hooks.h"
+#include "w_render.h"
 
 void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks) {
   vex3d::install_data_hooks(hooks);
   vex3d::install_level_hooks(hooks);
   vex3d::install_contour_hooks(hooks);
   vex3d::install_render_hooks(hooks);
+  vex3d::install_output_hooks(hooks);
 }

@@ -12,6 +12,8 @@
 #include "owned.h"
 #include "restable.h"
 
+struct Vex3dDrawOps;
+
 namespace vex3d {
 
 struct Rect {
@@ -221,6 +223,7 @@ struct Vex3dGraph {
   // Binding to the platform and working state of later layers.
   Vex3dWindow *window = nullptr;
   Vex3dWindow *parent = nullptr;
+  const Vex3dDrawOps *draw_ops = nullptr;        // the drawing operations in use
   std::unique_ptr<vex3d::LayerState> output;    // drawing contexts, buffer, palette
   std::unique_ptr<vex3d::LayerState> view;      // matrices of the current view
   std::unique_ptr<vex3d::LayerState> contours;  // contour and zone working state

@@ -7,6 +7,7 @@
 // that layer is not present and the step is skipped.
 #pragma once
 
+#include "draw_ops.h"
 #include "outline_font.h"
 #include "restable.h"
 
@@ -55,6 +56,8 @@ struct EngineHooks {
   // The drawing back end's coordinate factor: device coordinates are surface
   // pixels times this.
   int (*coordinate_factor)() = nullptr;
+  // The drawing operations installed in every new graph.
+  const Vex3dDrawOps *draw_ops = nullptr;
   // Lays out the page so that computed sizes and positions are current.
   void (*layout)(Vex3dGraph *graph) = nullptr;
   // Draws the regions named by the change mask and clears it.

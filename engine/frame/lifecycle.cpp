@@ -55,6 +55,7 @@ extern "C" Vex3dGraph *Vex3dCreateGraph(void) {
   if (!graph) return nullptr;
   message(nullptr, "Creating Torvane Chart 3D graph %ld.\n", address_of(graph));
 
+  graph->draw_ops = layers.draw_ops;
   if (layers.screen_color_depth) graph->color_depth = layers.screen_color_depth();
   choose_process_defaults(graph->color_depth);
 

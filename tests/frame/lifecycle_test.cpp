@@ -35,7 +35,7 @@ TEST(Lifecycle, NewGraphHasTheDefaults) {
                    VEX3D_AXIS_TITLE_FONT}) {
     auto *f = static_cast<Vex3dFont *>(get_pointer(g, font));
     ASSERT_NE(f, nullptr);
-    EXPECT_STREQ(Vex3dFontDescription(f)->face, "Arial");
+    EXPECT_EQ(Vex3dFontDescription(f)->face, realized_face("Arial"));
     EXPECT_EQ(Vex3dFontDescription(f)->height, -16);
   }
   auto **styles = static_cast<Vex3dDataStyle **>(get_pointer(g, VEX3D_DATA_STYLES));

@@ -27,7 +27,7 @@ TEST(TextRecord, StartsWithItsDefaults) {
   void *font = nullptr;
   Vex3dTextGetValues(text, VEX3D_TEXT_FONT, &font, 0);
   ASSERT_NE(font, nullptr);
-  EXPECT_STREQ(Vex3dFontDescription(static_cast<Vex3dFont *>(font))->face, "Arial");
+  EXPECT_EQ(Vex3dFontDescription(static_cast<Vex3dFont *>(font))->face, realized_face("Arial"));
 }
 
 TEST(TextRecord, PlaneOtherThanXzOrYzBecomesXz) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "restable.h"
 
@@ -31,4 +32,13 @@ inline void *get_pointer(Vex3dGraph *g, int id) {
   void *v = reinterpret_cast<void *>(1);
   Vex3dGetValues(g, id, &v, 0);
   return v;
+}
+
+// The face the platform obtains for a font description (for example a
+// metric-compatible face for "Arial").
+inline std::string realized_face(const char *description) {
+  Vex3dFont *font = Vex3dCreateFont(description);
+  std::string face = font ? Vex3dFontDescription(font)->face : "";
+  Vex3dDestroyFont(font);
+  return face;
 }

@@ -1,0 +1,42 @@
+// What the output layer keeps in a graph: the current context and the
+// drawing state as descriptions, with the pen and brush made from them.
+#pragma once
+
+#include <vector>
+
+#include "draw_context.h"
+#include "graph.h"
+
+namespace vex3d {
+
+// The pen as the operations describe it; the platform pen is made from it.
+struct PenDescription {
+  int color = 0;
+  int width = 1;
+  int style = 1;  // 1 solid, others dashed
+  int cap = 2, join = 3;
+  bool geometric = false;  // false: the one-pixel cosmetic pen
+  bool dashed = false;
+  std::vector<double> dashes;  // pixels; empty: the default dashes
+  bool pattern_dashes = false;  // dashes taken from a line pattern scale with the width
+  double dash_offset = 0;
+};
+
+struct OutputState final : LayerState {
+  platform::DrawContext *context = nullptr;  // current; not owned
+  PenDescription pen;
+  int fill_color = 0;
+  int fill_style = 1;  // 1 solid, 3 stippled
+  bool stipple_brush = false;
+  // The state made from the descriptions, as given to every context.
+  platform::DrawState state;
+  std::vector<platform::Point> points;  // scratch for point conversions
+};
+
+// The graph's output state, made on first use.
+OutputState &output_state(Vex3dGraph *graph);
+
+// True when the context is a metafile (fewer pen features, no clipping).
+bool is_metafile(const platform::DrawContext *context);
+
+}  // namespace vex3d

@@ -1,0 +1,109 @@
+// Slots 16 to 21 and 23 to 26: the drawing state. Each operation changes the
+// graph's description, remakes what it describes and hands it to the
+// current context (which ignores what did not change).
+#include <span>
+
+#include "output_state.h"
+#include "pen_rules.h"
+#include "w_render.h"
+
+namespace vex3d {
+namespace {
+
+void push_pen(OutputState &out) {
+  out.state.pen = make_pen(out.pen);
+  if (out.context) out.context->set_pen(out.state.pen);
+}
+
+void push_brush(OutputState &out) {
+  out.state.brush = platform::Brush{platform::rgb_of(out.fill_color), out.stipple_brush};
+  if (out.context) out.context->set_brush(out.state.brush);
+}
+
+}  // namespace
+
+platform::DrawContext *set_current_context(Vex3dGraph *graph, platform::DrawContext *context) {
+  if (!graph) return nullptr;
+  OutputState &out = output_state(graph);
+  platform::DrawContext *previous = out.context;
+  out.context = context;
+  if (context) context->set_state(out.state);
+  return previous;
+}
+
+}  // namespace vex3d
+
+using namespace vex3d;
+
+extern "C" void vex3d_win_setclip(Vex3dGraph *graph, const vex3d::Rect *rectangle) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  if (is_metafile(out.context)) return;  // metafiles are not clipped
+  out.state.clip.reset();
+  if (rectangle) out.state.clip = platform::Box{rectangle->x, rectangle->y, rectangle->width, rectangle->height};
+  if (out.context) out.context->set_clip(out.state.clip);
+}
+
+extern "C" void vex3d_win_setbackground(Vex3dGraph *graph, int color) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.state.background = platform::rgb_of(color);
+  if (out.context) out.context->set_background(out.state.background);
+}
+
+extern "C" void vex3d_win_setdashes(Vex3dGraph *graph, int pattern, int offset, int count, const int *dashes) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  const std::span<const int> given = dashes && count > 0 ? std::span<const int>(dashes, count) : std::span<const int>();
+  apply_line_pattern(out.pen, pattern, offset, given, is_metafile(out.context));
+  push_pen(out);
+}
+
+extern "C" void vex3d_win_setfillstyle(Vex3dGraph *graph, int style) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.fill_style = style;
+  if (style == 1) out.stipple_brush = false;
+  push_brush(out);
+}
+
+extern "C" void vex3d_win_setsolidfill(Vex3dGraph *graph, int color) {
+  vex3d_win_setfillcolor(graph, color);
+  vex3d_win_setfillstyle(graph, 1);
+}
+
+extern "C" void vex3d_win_setsolidline(Vex3dGraph *graph, int color) {
+  vex3d_win_setforeground(graph, color);
+  vex3d_win_setlineattributes(graph, 1, 1, 2, 3);
+}
+
+extern "C" void vex3d_win_setforeground(Vex3dGraph *graph, int color) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.pen.color = color;
+  out.state.text_color = platform::rgb_of(color);
+  if (out.context) out.context->set_text_color(out.state.text_color);
+  push_pen(out);
+}
+
+extern "C" void vex3d_win_setfillcolor(Vex3dGraph *graph, int color) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.fill_color = color;
+  push_brush(out);
+}
+
+extern "C" void vex3d_win_setlineattributes(Vex3dGraph *graph, int width, int style, int cap, int join) {
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  apply_line_attributes(out.pen, width, style, cap, join, is_metafile(out.context));
+  push_pen(out);
+}
+
+extern "C" void vex3d_win_setstipple(Vex3dGraph *graph, int pattern) {
+  (void)pattern;  // this back end always uses the checkerboard
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.stipple_brush = !is_metafile(out.context);
+  push_brush(out);
+}
