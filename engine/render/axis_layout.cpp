@@ -8,8 +8,8 @@
 // - The text lies in the plane of whichever of the two faces at that edge is
 //   seen more squarely from the eye, set off outward from the edge by 0.6 of
 //   a label height; outside a silhouette edge it cannot overlap the cube.
-//   Where two annotated edges meet at a corner and their text goes out the
-//   same way, the later axis starts beyond the earlier one's annotation.
+// - Where two annotated edges meet at a corner, a label that would cover text
+//   of an axis laid out before it (x, then y, then z) is left out.
 // - Labels of a horizontal axis run along the edge, centred on their ticks;
 //   labels of a vertical axis run across it, starting (or ending) at the
 //   offset. Text always reads left to right (bottom to top when it runs
@@ -106,20 +106,40 @@ PlacedText place(TextRole role, const std::string &text, const TextFrame &f, con
   return t;
 }
 
-// How far an axis's annotation reaches outward from its edge.
-struct Reach {
-  double labels = 0;        // the far side of the labels
-  double title = 0;         // the far side of the title (or the labels when there is none)
-  bool title_at_ends = false;  // the title runs close enough to the edge's ends to meet a neighbour
-};
+// True when the projections of two text boxes overlap: no edge of either
+// (convex) outline separates them.
+bool boxes_overlap(const Projection &project, const Vec3 (&a)[4], const Vec3 (&b)[4]) {
+  Vec2 pa[4], pb[4];
+  for (int i = 0; i < 4; ++i) pa[i] = project(a[i]), pb[i] = project(b[i]);
+  for (const Vec2 *poly : {pa, pb}) {
+    for (int i = 0; i < 4; ++i) {
+      const Vec2 p = poly[i], q = poly[(i + 1) % 4];
+      const Vec2 n{q.y - p.y, p.x - q.x};
+      double amin = 1e300, amax = -1e300, bmin = 1e300, bmax = -1e300;
+      for (int k = 0; k < 4; ++k) {
+        const double da = n.x * pa[k].x + n.y * pa[k].y, db = n.x * pb[k].x + n.y * pb[k].y;
+        amin = std::min(amin, da), amax = std::max(amax, da), bmin = std::min(bmin, db), bmax = std::max(bmax, db);
+      }
+      if (amax <= bmin || bmax <= amin) return false;
+    }
+  }
+  return true;
+}
 
-// Places the labels and the title of one axis on its edge frame, the labels
-// starting `offset` outward from the edge.
-Reach place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection &project, const EdgeFrame &edge,
-                 const TextMeasure &measure, double offset, AxisAnnotation &a, std::vector<PlacedText> &out) {
+// True when a label would cover text of another axis placed before it.
+bool covers_earlier_axis(const Projection &project, const PlacedText &label, const std::vector<PlacedText> &placed) {
+  for (const PlacedText &t : placed)
+    if (t.axis != label.axis && boxes_overlap(project, label.box, t.box)) return true;
+  return false;
+}
+
+// Places the labels and the title of one axis on its edge frame.
+void place_axis(const Vex3dGraph *graph, const ViewState &view, const Projection &project, const EdgeFrame &edge,
+                const TextMeasure &measure, AxisAnnotation &a, std::vector<PlacedText> &out) {
   const double half = view.half[edge.axis];
   const Vec3 along = unit(edge.axis);
   const double label_h = measure.height(TextRole::kLabel);
+  const double offset = label_h * kLabelGap;
   const Vec3 probe_at = edge.middle + edge.outward * offset;
 
   const TextFrame frame = a.vertical ? text_frame(project, probe_at, edge.outward, along)
@@ -128,24 +148,24 @@ Reach place_axis(const Vex3dGraph *graph, const ViewState &view, const Projectio
   for (const AxisMark &mark : a.labels) {
     if (mark.text.empty()) continue;
     const double w = measure.width(TextRole::kLabel, mark.text);
-    const Vec3 at = edge.middle + along * axis_position(a.ticks, half, mark.value);
+    const double position = axis_position(a.ticks, half, mark.value);
     Vec3 origin;
+    const Vec3 at = edge.middle + along * position;
     if (a.vertical) {
       const bool outward_reading = dot(frame.u, edge.outward) > 0;
       origin = at + edge.outward * (outward_reading ? offset : offset + w);
-      extent = std::max(extent, w);
     } else {
       origin = at + edge.outward * (offset + label_h / 2) + frame.u * (-w / 2);
-      extent = label_h;
     }
-    out.push_back(place(TextRole::kLabel, mark.text, frame, origin, w, label_h));
-    out.back().axis = edge.axis;
+    PlacedText label = place(TextRole::kLabel, mark.text, frame, origin, w, label_h);
+    label.axis = edge.axis;
+    if (covers_earlier_axis(project, label, out)) continue;
+    extent = a.vertical ? std::max(extent, w) : label_h;
+    out.push_back(std::move(label));
   }
-  Reach reach;
-  reach.labels = reach.title = offset + extent;
 
   const Axis &record = edge.axis == 0 ? graph->x : edge.axis == 1 ? graph->y : graph->z;
-  if (!record.title || record.title->empty()) return reach;
+  if (!record.title || record.title->empty()) return;
   const double title_h = measure.height(TextRole::kTitle);
   const double title_w = measure.width(TextRole::kTitle, *record.title);
   const Vec3 centre = edge.middle + edge.outward * (offset + extent + title_h);
@@ -153,9 +173,6 @@ Reach place_axis(const Vex3dGraph *graph, const ViewState &view, const Projectio
   out.push_back(place(TextRole::kTitle, *record.title, title_frame, centre + title_frame.u * (-title_w / 2), title_w,
                       title_h));
   out.back().axis = edge.axis;
-  reach.title = offset + extent + 1.5 * title_h;
-  reach.title_at_ends = title_w / 2 > half - label_h;
-  return reach;
 }
 
 // The frame of a cube edge, with the text in the face seen more squarely.
@@ -205,20 +222,6 @@ void grow(ProjectedWindow &w, double &right, double &top, const Vec2 &p) {
   top = std::max(top, p.y);
 }
 
-// An axis already annotated: its edge, outward direction and reach.
-struct PlacedAxis {
-  int edge;
-  Vec3 outward;
-  Reach reach;
-};
-
-bool edges_meet(int a, int b) {
-  const CubeEdge &p = kCubeEdges[a], &q = kCubeEdges[b];
-  return p.from == q.from || p.from == q.to || p.to == q.from || p.to == q.to;
-}
-
-bool same_direction(const Vec3 &a, const Vec3 &b) { return dot(a, b) > 0.5; }
-
 bool axis_shown(const Vex3dGraph *graph, int axis) {
   return (axis == 0 ? graph->x : axis == 1 ? graph->y : graph->z).show != 0;
 }
@@ -237,7 +240,6 @@ ProjectedWindow lay_out_cube(const Vex3dGraph *graph, ViewState &view, const Tex
   cube.texts.clear();
   const DataBox raw = data_box(graph);
   const double label_h = measure.height(TextRole::kLabel);
-  std::vector<PlacedAxis> placed;
   for (int axis = 0; axis < 3; ++axis) {
     AxisAnnotation &a = cube.axes[axis];
     const Vec2 d = flat ? (axis == 0 ? Vec2{1, 0} : Vec2{0, 1}) : axis_direction(view, project, axis);
@@ -272,17 +274,7 @@ ProjectedWindow lay_out_cube(const Vex3dGraph *graph, ViewState &view, const Tex
       if (a.annotated_edge < 0) continue;
       frame = cube_edge_frame(view, a.annotated_edge);
     }
-    // Two axes whose edges meet at a corner and whose text goes out the same
-    // way would write over each other there: the later one starts beyond the
-    // earlier one's labels (and its title, when that reaches the corner).
-    double offset = label_h * kLabelGap;
-    for (const PlacedAxis &earlier : placed) {
-      if (!flat && edges_meet(earlier.edge, a.annotated_edge) && same_direction(earlier.outward, frame.outward))
-        offset = std::max(offset, (earlier.reach.title_at_ends ? earlier.reach.title : earlier.reach.labels) +
-                                      label_h * kLabelGap);
-    }
-    const Reach reach = place_axis(graph, view, project, frame, measure, offset, a, cube.texts);
-    placed.push_back(PlacedAxis{a.annotated_edge, frame.outward, reach});
+    place_axis(graph, view, project, frame, measure, a, cube.texts);
   }
 
   ProjectedWindow w{0, 0, 0, 0};

@@ -227,6 +227,31 @@ TEST_F(GridLayoutTest, DataLabelsSitOnTheGridLines) {
   expect_sound_text("data labels");
 }
 
+TEST_F(LayoutTest, LabelThatWouldCoverAnEarlierAxisIsLeftOut) {
+  // Long labels at corner 0, where the x and y edges meet: y gives way to x,
+  // and keeps its grid lines.
+  Vex3dValueLabel x0{0, const_cast<char *>("where x begins")}, y0{0, const_cast<char *>("where y begins")},
+      y5{5, const_cast<char *>("middle")};
+  const Vex3dValueLabel *x_labels[] = {&x0, nullptr}, *y_labels[] = {&y0, &y5, nullptr};
+  Vex3dSetValues(g(), VEX3D_XVALUE_LABELS, x_labels, VEX3D_YVALUE_LABELS, y_labels, VEX3D_XANNO_METHOD,
+                 Vex3dAnnoValueLabels, VEX3D_YANNO_METHOD, Vex3dAnnoValueLabels, 0);
+  auto texts_of = [&](int axis) {
+    std::vector<std::string> out;
+    for (const PlacedText &t : find_view_state(g())->cube.texts)
+      if (t.axis == axis && t.role == TextRole::kLabel) out.push_back(t.text);
+    return out;
+  };
+  const ViewState &v = compute();
+  EXPECT_EQ(texts_of(0), (std::vector<std::string>{"where x begins"}));
+  EXPECT_EQ(texts_of(1), (std::vector<std::string>{"middle"}));
+  EXPECT_EQ(v.cube.axes[1].grid_values.size(), 2u);
+  expect_sound_text("long labels at a corner");
+  // Seen from straight above the two labels lie apart: both are shown.
+  Vex3dSetValues(g(), VEX3D_XROTATION, 90.0, VEX3D_ZROTATION, 0.0, 0);
+  compute();
+  EXPECT_EQ(texts_of(1), (std::vector<std::string>{"where y begins", "middle"}));
+}
+
 TEST_F(GridLayoutTest, HistogramBarsLabelTheBarCentres) {
   Vex3dSetValues(g(), VEX3D_TYPE, Vex3dTypeBar, VEX3D_XBAR_FORMAT, Vex3dBarHistogram, 0);
   const ViewState &v = compute();
