@@ -1,0 +1,27 @@
+// PNG files of raster images, through libpng.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "draw_state.h"
+
+namespace vex3d::platform {
+
+// An image read from a file: premultiplied ARGB32, rows packed.
+struct Bitmap {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+  ImageView view() const { return ImageView{pixels.data(), width, height, width}; }
+};
+
+// Writes the pixels as an 8-bit RGB PNG, or RGBA when any pixel is not
+// opaque. Returns false (with a reason in `error` when given) on failure.
+bool write_png(const std::string &path, const ImageView &image, std::string *error = nullptr);
+
+// Reads a PNG file of any kind; false when the file is missing, not a PNG,
+// or damaged.
+bool read_png(const std::string &path, Bitmap &out, std::string *error = nullptr);
+
+}  // namespace vex3d::platform
