@@ -1,5 +1,6 @@
 // The operation table of this platform and the output layer's frame hooks.
 #include "font_hooks.h"
+#include "outline_font_hooks.h"
 #include "w_render.h"
 
 namespace vex3d {
@@ -47,6 +48,7 @@ void install_output_hooks(EngineHooks &hooks) {
   hooks.font_metrics = fill_font_metrics;
   hooks.screen_dpi = screen_dpi_hook;
   hooks.screen_color_depth = screen_color_depth_hook;
+  install_outline_font_hooks(hooks);
 }
 
 }  // namespace vex3d

@@ -5,14 +5,14 @@
 
 #include <optional>
 
+#include "draw_ops.h"
+
 namespace vex3d {
 
 using PlacementMatrix = double[4][4];
 
-struct DevicePoint {
-  int x = 0, y = 0;
-  friend bool operator==(const DevicePoint &, const DevicePoint &) = default;
-};
+// A point of the drawing operations: device integers.
+using DevicePoint = Vex3dDevicePoint;
 
 // Device coordinates beyond this are held at it, so that a point at infinity
 // (w = 0) still converts.

@@ -18,6 +18,7 @@ struct Command {
 
 int run_resources(std::span<char *const> args);
 int run_play(std::span<char *const> args);
+int run_specimen(std::span<char *const> args);
 int run_contours(std::span<char *const> args);
 int run_data(std::span<char *const> args);
 int run_levels(std::span<char *const> args);

@@ -16,6 +16,7 @@ std::span<const Command> commands() {
        "write the contour lines of a data file as point data, one series per level", run_contours},
       {"levels", "FILE [STEP...]", "the contour levels of a data file after the steps, each with its contour style",
        run_levels},
+      {"specimen", "-o OUT.png", "draw every font of 3D text, flat and tilted, into a PNG sheet", run_specimen},
   };
   return kCommands;
 }

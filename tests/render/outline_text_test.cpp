@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "device_point_io.h"
 #include "outline_text.h"
 
 namespace vex3d {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "device_point_io.h"
 #include "stroke_text.h"
 
 namespace vex3d {
