@@ -3,6 +3,7 @@
 #include "gl.h"
 #include "graph_contours.h"
 #include "graph_data.h"
+#include "graph_window.h"
 #include "hooks.h"
 #include "level_hooks.h"
 #include "w_render.h"
@@ -13,4 +14,5 @@ void vex3d_install_layer_hooks(vex3d::EngineHooks &hooks) {
   vex3d::install_contour_hooks(hooks);
   vex3d::install_render_hooks(hooks);
   vex3d::install_output_hooks(hooks);
+  vex3d::install_window_hooks(hooks);
 }

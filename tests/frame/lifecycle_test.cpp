@@ -5,6 +5,7 @@
 
 #include "graph.h"
 #include "graph_fixture.h"
+#include "headless_window.h"
 #include "message_capture.h"
 
 namespace {
@@ -75,8 +76,8 @@ TEST(Lifecycle, TracesCreationAndDestruction) {
 
 TEST(Lifecycle, AttachingAnUntitledWindowNamesTheGraph) {
   GraphPtr graph = make_graph();
-  int token = 0;
-  auto *window = reinterpret_cast<Vex3dWindow *>(&token);
+  vex3d::HeadlessWindow headless(10, 10);
+  Vex3dWindow *window = &headless;
   EXPECT_EQ(Vex3dAttachWindow(graph.get(), nullptr), 0);
   ASSERT_EQ(Vex3dAttachWindow(graph.get(), window), 1);
   const char *name = static_cast<const char *>(get_pointer(graph.get(), VEX3D_NAME));

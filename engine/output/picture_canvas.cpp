@@ -1,0 +1,141 @@
+// The calls of a metafile as operations of the table: the pen becomes the
+// foreground with line attributes and a line pattern, the brush the fill
+// colour, each shape a fill followed by its outline.
+#include "picture_canvas.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "draw_ops.h"
+#include "font.h"
+#include "hooks.h"
+
+namespace vex3d {
+namespace {
+
+constexpr int kFullTurn = 360 * 64;
+constexpr int kSolidStyle = 1, kDashedStyle = 2, kRoundCap = 2, kBevelJoin = 3;
+constexpr int kAlignLeft = 1, kAlignRight = 2, kAlignCentre = 0;
+
+int line_pattern(MetaPenStyle style) {
+  switch (style) {
+    case MetaPenStyle::kDash: return Vex3dLpatLongDash;
+    case MetaPenStyle::kDot: return Vex3dLpatDotted;
+    case MetaPenStyle::kDashDot: return Vex3dLpatDashDot;
+    case MetaPenStyle::kDashDotDot: return Vex3dLpatLslDash;
+    default: return Vex3dLpatSolid;
+  }
+}
+
+std::vector<Vex3dDevicePoint> device_points(std::span<const MetaPoint> points, bool close) {
+  std::vector<Vex3dDevicePoint> out;
+  out.reserve(points.size() + 1);
+  for (const MetaPoint &p : points) out.push_back({p.x, p.y});
+  if (close && !points.empty() && !(points.front() == points.back())) out.push_back(out.front());
+  return out;
+}
+
+Rect to_rect(const MetaRect &r) { return Rect{r.x, r.y, r.width, r.height}; }
+
+std::optional<MetaRect> intersect(const std::optional<MetaRect> &a, const MetaRect &b) {
+  if (!a) return b;
+  const int x0 = std::max(a->x, b.x), y0 = std::max(a->y, b.y);
+  const int x1 = std::min(a->x + a->width, b.x + b.width), y1 = std::min(a->y + a->height, b.y + b.height);
+  return MetaRect{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+}  // namespace
+
+OperationCanvas::OperationCanvas(Vex3dGraph *graph, std::optional<MetaRect> clip_box)
+    : graph_(graph), clip_box_(clip_box) {
+  pen_.width = 1;
+  set_clip(nullptr);
+}
+
+OperationCanvas::~OperationCanvas() { graph_->draw_ops->setclip(graph_, nullptr); }
+
+void OperationCanvas::set_font(const Vex3dFontDesc &font) {
+  delete font_.font;
+  font_.desc = font;
+  if (font_.desc.height == 0) font_.desc.height = -16;  // the reference device's default font
+  font_.font = make_font(font_.desc);
+  if (const auto metrics = hooks().font_metrics) metrics(graph_, &font_);
+  has_font_ = true;
+}
+
+void OperationCanvas::set_clip(const MetaRect *clip) {
+  const std::optional<MetaRect> r = clip ? intersect(clip_box_, *clip) : clip_box_;
+  const auto &ops = *graph_->draw_ops;
+  if (!r) {
+    ops.setclip(graph_, nullptr);
+    return;
+  }
+  const Rect rect = to_rect(*r);
+  ops.setclip(graph_, &rect);
+}
+
+bool OperationCanvas::use_pen() {
+  if (pen_.style == MetaPenStyle::kNull) return false;
+  const auto &ops = *graph_->draw_ops;
+  ops.setforeground(graph_, pen_.color);
+  const bool solid = pen_.style == MetaPenStyle::kSolid;
+  ops.setlineattributes(graph_, pen_.width, solid ? kSolidStyle : kDashedStyle, kRoundCap, kBevelJoin);
+  if (!solid) ops.setdashes(graph_, line_pattern(pen_.style), 0, 0, nullptr);
+  return true;
+}
+
+bool OperationCanvas::use_brush() {
+  if (brush_.hollow) return false;
+  graph_->draw_ops->setsolidfill(graph_, brush_.color);
+  return true;
+}
+
+void OperationCanvas::polyline(std::span<const MetaPoint> points) {
+  if (!use_pen()) return;
+  const auto pts = device_points(points, false);
+  graph_->draw_ops->primitives[0].drawlines(graph_, pts.data(), static_cast<int>(pts.size()), VEX3D_COORD_ABSOLUTE);
+}
+
+void OperationCanvas::polygon(std::span<const MetaPoint> points) {
+  const auto &p = graph_->draw_ops->primitives[0];
+  if (use_brush()) {
+    const auto pts = device_points(points, false);
+    p.fillpolygon(graph_, pts.data(), static_cast<int>(pts.size()), 0, VEX3D_COORD_ABSOLUTE);
+  }
+  if (use_pen()) {
+    const auto pts = device_points(points, true);
+    p.drawlines(graph_, pts.data(), static_cast<int>(pts.size()), VEX3D_COORD_ABSOLUTE);
+  }
+}
+
+void OperationCanvas::rectangle(const MetaRect &box) {
+  const auto &p = graph_->draw_ops->primitives[0];
+  if (use_brush()) p.fillrectangle(graph_, box.x, box.y, box.width, box.height);
+  // The outline runs along the inside of the box.
+  if (box.width > 1 && box.height > 1 && use_pen())
+    p.drawrectangle(graph_, box.x, box.y, box.width - 1, box.height - 1);
+}
+
+void OperationCanvas::ellipse(const MetaRect &box) {
+  const auto &p = graph_->draw_ops->primitives[0];
+  if (use_brush()) p.fillarc(graph_, box.x, box.y, box.width, box.height, 0, kFullTurn);
+  if (box.width > 1 && box.height > 1 && use_pen())
+    p.drawarc(graph_, box.x, box.y, box.width - 1, box.height - 1, 0, kFullTurn);
+}
+
+void OperationCanvas::text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) {
+  const auto &ops = *graph_->draw_ops;
+  if (!has_font_) set_font(Vex3dFontDesc{0, 0, 400, 0, 0, 0, 0, 0, "Arial"});
+  ops.setfont(graph_, &font_);
+  ops.setforeground(graph_, text_color_);
+  if (base == MetaTextBase::kTop) y += font_.ascent;
+  if (base == MetaTextBase::kBottom) y -= font_.descent;
+  const int alignment = align == MetaTextAlign::kLeft    ? kAlignLeft
+                        : align == MetaTextAlign::kRight ? kAlignRight
+                                                         : kAlignCentre;
+  const std::string text(utf8);
+  ops.drawstring_aligned(graph_, x, y, text.c_str(), alignment);
+}
+
+}  // namespace vex3d

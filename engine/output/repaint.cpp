@@ -1,0 +1,145 @@
+// Repainting a graph on its window: the changed rectangle, the off-screen
+// buffer, and the drawing itself.
+#include <algorithm>
+
+#include "graph_window.h"
+#include "output_state.h"
+#include "raster_context.h"
+#include "w_render.h"
+
+namespace vex3d {
+namespace {
+
+WindowRect window_rect(const Rect &r) { return WindowRect{r.x, r.y, r.width, r.height}; }
+bool same(const Rect &a, const Rect &b) {
+  return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+struct RegionRects {
+  int bit;
+  Rect *current, *previous;
+};
+
+std::vector<RegionRects> region_rects(Vex3dGraph *g) {
+  return {{VEX3D_CHANGE_GRAPH, &g->graph_rect, &g->graph_previous},
+          {VEX3D_CHANGE_HEADER, &g->header.rect, &g->header.previous},
+          {VEX3D_CHANGE_FOOTER, &g->footer.rect, &g->footer.previous},
+          {VEX3D_CHANGE_LEGEND, &g->legend_rect, &g->legend_previous}};
+}
+
+// The part of the window a drawing with this mask changes; regions that
+// moved are added to the mask.
+WindowRect changed_rectangle(Vex3dGraph *g, int &mask) {
+  OutputState &out = output_state(g);
+  if (const auto layout = hooks().layout) layout(g);
+  for (const RegionRects &r : region_rects(g))
+    if (!same(*r.current, *r.previous)) mask |= r.bit;
+  if (mask == VEX3D_CHANGE_ALL && g->window) {
+    const WindowSize s = g->window->client_size();
+    return united(WindowRect{0, 0, s.width, s.height}, out.update);
+  }
+  WindowRect changed = out.update;
+  for (const RegionRects &r : region_rects(g)) {
+    if (!(mask & r.bit)) continue;
+    changed = united(changed, window_rect(*r.current));
+    changed = united(changed, window_rect(*r.previous));
+  }
+  return changed;
+}
+
+// Draws the page with the mask into a context, which is current meanwhile.
+void draw_into(Vex3dGraph *g, platform::DrawContext *context, int mask) {
+  platform::DrawContext *previous = set_current_context(g, context);
+  prepare_context(g);
+  draw_page(g, mask);
+  set_current_context(g, previous);
+}
+
+// The off-screen buffer for this drawing, built when missing; none when
+// double buffering is off or the buffer cannot be made.
+platform::RasterContext *usable_buffer(Vex3dGraph *g) {
+  OutputState &out = output_state(g);
+  if (!g->double_buffer || out.buffer_suspended) return nullptr;
+  if (!out.buffer) {
+    auto buffer = std::make_unique<platform::RasterContext>(std::max(g->width, 0), std::max(g->height, 0));
+    if (!buffer->ok()) return nullptr;
+    out.buffer = std::move(buffer);
+    out.buffer_valid = false;
+  }
+  return out.buffer.get();
+}
+
+void show(Vex3dWindow *window, platform::RasterContext &raster, const WindowRect &changed) {
+  const platform::ImageView view = raster.pixels();
+  window->show_pixels(view.pixels, view.width, view.height, view.stride * 4, changed);
+}
+
+void repaint(Vex3dGraph *g) {
+  OutputState &out = output_state(g);
+  if (out.deferred_paint && !out.in_paint && !out.preview) return;
+  Vex3dWindow *window = g->window;
+  if (!window && !out.window_context) return;
+
+  int mask = g->change_mask;
+  WindowRect changed = changed_rectangle(g, mask);
+  bool reached = true;
+  if (platform::RasterContext *buffer = usable_buffer(g)) {
+    if (!(g->drawn_once && out.buffer_valid && mask == 0)) {
+      draw_into(g, buffer, out.buffer_valid ? mask : VEX3D_CHANGE_ALL);
+      out.buffer_valid = true;
+    }
+    if (out.window_context) {
+      out.window_context->draw_image(buffer->pixels(), platform::Box{0, 0, buffer->width(), buffer->height()});
+    } else {
+      show(window, *buffer, changed);
+    }
+  } else if (out.window_context) {
+    draw_into(g, out.window_context, mask);
+  } else {
+    // Nothing keeps the window's earlier pixels here: the page is drawn
+    // whole and shown whole.
+    platform::RasterContext scratch(std::max(g->width, 0), std::max(g->height, 0));
+    reached = scratch.ok();
+    if (reached) {
+      draw_into(g, &scratch, VEX3D_CHANGE_ALL);
+      changed = WindowRect{0, 0, scratch.width(), scratch.height()};
+      show(window, scratch, changed);
+    }
+  }
+  g->drawn_once = 1;
+  g->change_mask = 0;
+  out.update = WindowRect{};
+  if (reached && window) window->send_to_parent(kMessageDrawn, &changed);
+}
+
+void rebuild_buffer(Vex3dGraph *g) {
+  OutputState &out = output_state(g);
+  // Made again at the next drawing, at the new size.
+  out.buffer.reset();
+  out.buffer_valid = false;
+  g->change_mask = VEX3D_CHANGE_ALL;
+}
+
+}  // namespace
+
+void draw_page(Vex3dGraph *g, int mask) {
+  if (mask == 0 || !g->draw_ops) return;
+  ++output_state(g).page_drawings;
+  const Vex3dDrawOps &ops = *g->draw_ops;
+  ops.setsolidfill(g, g->background.color);
+  if (mask == VEX3D_CHANGE_ALL) {
+    ops.primitives[0].fillrectangle(g, 0, 0, g->width, g->height);
+  } else {
+    for (const RegionRects &r : region_rects(g))
+      if (mask & r.bit)
+        ops.primitives[0].fillrectangle(g, r.current->x, r.current->y, r.current->width, r.current->height);
+  }
+  for (const RegionRects &r : region_rects(g)) *r.previous = *r.current;
+}
+
+void install_repaint_hooks(EngineHooks &hooks) {
+  hooks.draw = repaint;
+  hooks.rebuild_buffer = rebuild_buffer;
+}
+
+}  // namespace vex3d

@@ -1,0 +1,110 @@
+// Slot 31: pictures loaded from their files, placed by their layouts and
+// clipped to the clip box, as the recording context sees them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "graph.h"
+#include "graph_fixture.h"
+#include "message_capture.h"
+#include "picture_files.h"
+#include "recording_context.h"
+#include "w_render.h"
+
+namespace {
+
+using picture_files::Bytes;
+using vex3d::platform::Box;
+using vex3d::platform::Primitive;
+using vex3d::platform::RecordingContext;
+
+std::string write_file(const char *name, const Bytes &bytes) {
+  const std::string path = testing::TempDir() + "/" + name;
+  std::FILE *f = std::fopen(path.c_str(), "wb");
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+  return path;
+}
+
+// A 2 x 1 bitmap: red, then blue.
+std::string two_pixel_bitmap() {
+  picture_files::BitmapSpec spec;
+  spec.width = 2;
+  spec.height = 1;
+  spec.rows = {{0, 0, 0xFF, 0xFF, 0, 0}};
+  return write_file("two.bmp", picture_files::bitmap(spec));
+}
+
+struct Drawing {
+  GraphPtr graph = make_graph();
+  RecordingContext rec{RecordingContext::Options{{0, 0, 200, 200}, 32, 96.0, false}};
+  vex3d::ImageRecord image;
+  Drawing() { vex3d::set_current_context(graph.get(), &rec); }
+  ~Drawing() { vex3d::set_current_context(graph.get(), nullptr); }
+  void draw(const std::string &file, int layout, Box box, Box clip) {
+    image.file = file;
+    image.layout = layout;
+    image.picture.reset();
+    vex3d_win_drawimage(graph.get(), &image, box.x, box.y, box.width, box.height, clip.x, clip.y, clip.width,
+                        clip.height);
+  }
+};
+
+TEST(DrawImage, BitmapIsStretchedIntoItsPlaceAndClipped) {
+  Drawing d;
+  d.draw(two_pixel_bitmap(), Vex3dImageLayoutStretched, {10, 20, 100, 50}, {0, 0, 60, 60});
+  ASSERT_EQ(d.rec.ops().size(), 1u);
+  const auto &op = d.rec.ops()[0];
+  EXPECT_EQ(op.primitive, Primitive::kImage);
+  EXPECT_EQ(op.box, (Box{10, 20, 100, 50}));
+  EXPECT_EQ(op.image, (std::vector<std::uint32_t>{0xFFFF0000, 0xFF0000FF}));
+  ASSERT_TRUE(op.state.clip);
+  EXPECT_EQ(*op.state.clip, (Box{0, 0, 60, 60}));
+  EXPECT_FALSE(d.rec.state().clip) << "the clip is not left behind";
+}
+
+TEST(DrawImage, TilesRepeatFromTheTopLeftAndStopAtTheBox) {
+  Drawing d;
+  d.draw(two_pixel_bitmap(), Vex3dImageLayoutTiled, {10, 20, 5, 2}, {0, 0, 200, 200});
+  ASSERT_EQ(d.rec.ops().size(), 1u);
+  const auto &op = d.rec.ops()[0];
+  EXPECT_EQ(op.box, (Box{10, 20, 5, 2}));
+  const std::uint32_t r = 0xFFFF0000, b = 0xFF0000FF;
+  EXPECT_EQ(op.image, (std::vector<std::uint32_t>{r, b, r, b, r, r, b, r, b, r}));
+}
+
+TEST(DrawImage, MetafileIsPlayedThroughTheOperations) {
+  // A window of 100 x 100 units with a blue rectangle, in a box of 50 x 50.
+  const Bytes wmf = picture_files::plain_metafile({
+      {0x020B, {0, 0}},
+      {0x020C, {100, 100}},
+      {0x02FC, {0, 0x0000, 0x00FF, 0}},  // blue brush
+      {0x012D, {0}},
+      {0x041B, {60, 60, 20, 20}},  // bottom, right, top, left
+  });
+  Drawing d;
+  d.draw(write_file("blue.wmf", wmf), Vex3dImageLayoutStretched, {100, 100, 50, 50}, {0, 0, 200, 200});
+  ASSERT_EQ(d.rec.ops().size(), 2u);
+  EXPECT_EQ(d.rec.ops()[0].primitive, Primitive::kRectangle);
+  EXPECT_EQ(d.rec.ops()[0].box, (Box{110, 110, 20, 20}));
+  EXPECT_EQ(d.rec.ops()[0].state.brush.color, 0xFF0000u);
+  EXPECT_EQ(d.rec.ops()[1].primitive, Primitive::kPolyline);  // the outline in the default black pen
+  EXPECT_EQ(d.rec.ops()[1].state.pen.color, 0u);
+  ASSERT_TRUE(d.rec.ops()[0].state.clip);
+  EXPECT_EQ(*d.rec.ops()[0].state.clip, (Box{0, 0, 200, 200}));
+}
+
+TEST(DrawImage, WhatIsNoPictureDrawsNothingAndSaysNothing) {
+  MessageCapture messages;
+  Drawing d;
+  Vex3dSetValues(d.graph.get(), VEX3D_DEBUG, 1, 0);
+  messages.clear();
+  d.draw(write_file("data.dat", Bytes{'G', 'R', 'I', 'D', ' ', '2', '\n'}), Vex3dImageLayoutStretched, {0, 0, 50, 50},
+         {0, 0, 50, 50});
+  d.draw(testing::TempDir() + "/missing.bmp", Vex3dImageLayoutCentered, {0, 0, 50, 50}, {0, 0, 50, 50});
+  EXPECT_TRUE(d.rec.ops().empty());
+  EXPECT_TRUE(messages.messages().empty());
+}
+
+}  // namespace
