@@ -52,19 +52,6 @@ constexpr std::uint32_t kStockObject = 0x80000000u;
 constexpr std::uint32_t kRegionCopy = 5;
 constexpr std::uint32_t kNullBrushStyle = 1;
 
-MetaPenStyle pen_style(std::uint32_t style) {
-  switch (style & 0x0F) {
-    case 1: return MetaPenStyle::kDash;
-    case 2: return MetaPenStyle::kDot;
-    case 3: return MetaPenStyle::kDashDot;
-    case 4: return MetaPenStyle::kDashDotDot;
-    case 5: return MetaPenStyle::kNull;
-    default: return MetaPenStyle::kSolid;
-  }
-}
-
-int colorref(std::uint32_t v) { return static_cast<int>(v & 0xFFFFFF); }
-
 std::vector<MetaPoint> read_points(ByteReader &in, std::size_t count, bool short_points) {
   std::vector<MetaPoint> points;
   if (count * (short_points ? 4 : 8) > in.remaining()) return points;
@@ -140,9 +127,7 @@ void font_object(ByteReader &in, MetaObject &o) {
   f.out_precision = in.u8();
   in.skip(3);
   const std::string name = utf16_to_utf8(in.bytes(std::min<std::size_t>(in.remaining(), 64)));
-  const std::size_t n = std::min(name.size(), sizeof f.face - 1);
-  std::memcpy(f.face, name.data(), n);
-  f.face[n] = '\0';
+  set_face(f, name);
 }
 
 bool text(std::uint32_t type, std::span<const std::uint8_t> record, ByteReader &in, MetafilePlayer &p) {
@@ -182,7 +167,7 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
     case kSetViewportOrgEx: m.viewport_x = in.i32(), m.viewport_y = in.i32(); break;
     case kSetMapMode: m.mode = static_cast<int>(in.u32()); break;
     case kSetTextAlign: s.text_align = static_cast<int>(in.u32()); break;
-    case kSetTextColor: s.text_color = colorref(in.u32()); break;
+    case kSetTextColor: s.text_color = meta_color(in.u32()); break;
     case kMoveToEx: s.x = in.i32(), s.y = in.i32(); break;
     case kLineTo: {
       const double x = in.i32(), y = in.i32();
@@ -233,10 +218,10 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
       const std::uint32_t index = in.u32();
       MetaObject o;
       o.kind = MetaObject::Kind::kPen;
-      o.pen.style = pen_style(in.u32());
+      o.pen.style = meta_pen_style(in.u32());
       o.pen.width = in.i32();
       in.i32();
-      o.pen.color = colorref(in.u32());
+      o.pen.color = meta_color(in.u32());
       if (in.ok()) p.set_object(index, o);
       break;
     }
@@ -245,10 +230,10 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
       in.skip(16);  // pattern bitmap offsets and sizes
       MetaObject o;
       o.kind = MetaObject::Kind::kPen;
-      o.pen.style = pen_style(in.u32());
+      o.pen.style = meta_pen_style(in.u32());
       o.pen.width = static_cast<int>(std::min<std::uint32_t>(in.u32(), 1u << 20));
       if (in.u32() == kNullBrushStyle) o.pen.style = MetaPenStyle::kNull;
-      o.pen.color = colorref(in.u32());
+      o.pen.color = meta_color(in.u32());
       if (in.ok()) p.set_object(index, o);
       break;
     }
@@ -257,7 +242,7 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
       MetaObject o;
       o.kind = MetaObject::Kind::kBrush;
       o.brush.hollow = in.u32() == kNullBrushStyle;
-      o.brush.color = colorref(in.u32());
+      o.brush.color = meta_color(in.u32());
       if (in.ok()) p.set_object(index, o);
       break;
     }

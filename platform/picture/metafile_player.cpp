@@ -41,6 +41,23 @@ void append_utf8(std::string &out, std::uint32_t c) {
 
 }  // namespace
 
+MetaPenStyle meta_pen_style(std::uint32_t style) {
+  switch (style & 0x0F) {
+    case 1: return MetaPenStyle::kDash;
+    case 2: return MetaPenStyle::kDot;
+    case 3: return MetaPenStyle::kDashDot;
+    case 4: return MetaPenStyle::kDashDotDot;
+    case 5: return MetaPenStyle::kNull;
+    default: return MetaPenStyle::kSolid;
+  }
+}
+
+void set_face(Vex3dFontDesc &font, const std::string &utf8) {
+  const std::size_t n = std::min(utf8.size(), sizeof font.face - 1);
+  std::memcpy(font.face, utf8.data(), n);
+  font.face[n] = '\0';
+}
+
 std::string latin1_to_utf8(std::span<const std::uint8_t> text) {
   std::string out;
   for (const std::uint8_t c : text) {

@@ -100,6 +100,13 @@ class MetafilePlayer {
   int drawn_ = 0;
 };
 
+// The pen style of a metafile's pen record (its low four bits).
+MetaPenStyle meta_pen_style(std::uint32_t style);
+// A colour reference of a record (0x00BBGGRR) as a colour value.
+inline int meta_color(std::uint32_t v) { return static_cast<int>(v & 0xFFFFFF); }
+// A font's face name, cut to what a font description holds.
+void set_face(Vex3dFontDesc &font, const std::string &utf8);
+
 // Text of the metafile's 8-bit code page (taken as Latin-1) in UTF-8.
 std::string latin1_to_utf8(std::span<const std::uint8_t> text);
 // UTF-16 (little-endian code units) in UTF-8; unpaired surrogates become U+FFFD.

@@ -47,19 +47,6 @@ enum Function : std::uint16_t {
 
 constexpr int kHeaderWords = 9;
 
-MetaPenStyle pen_style(int style) {
-  switch (style & 0x0F) {
-    case 1: return MetaPenStyle::kDash;
-    case 2: return MetaPenStyle::kDot;
-    case 3: return MetaPenStyle::kDashDot;
-    case 4: return MetaPenStyle::kDashDotDot;
-    case 5: return MetaPenStyle::kNull;
-    default: return MetaPenStyle::kSolid;
-  }
-}
-
-int colorref(std::uint32_t v) { return static_cast<int>(v & 0xFFFFFF); }
-
 std::vector<MetaPoint> read_points(ByteReader &in, std::size_t count) {
   std::vector<MetaPoint> points;
   if (count * 4 > in.remaining()) return points;
@@ -87,9 +74,7 @@ void font_object(ByteReader &in, MetaObject &o) {
   in.skip(3);  // clip precision, quality, pitch and family
   const auto face = in.bytes(std::min<std::size_t>(in.remaining(), 32));
   const std::string name = latin1_to_utf8(face);
-  const std::size_t n = std::min(name.size(), sizeof f.face - 1);
-  std::memcpy(f.face, name.data(), n);
-  f.face[n] = '\0';
+  set_face(f, name);
 }
 
 // One record; false ends the playing.
@@ -101,7 +86,7 @@ bool play_record(std::uint16_t function, ByteReader in, MetafilePlayer &p, doubl
     case kSaveDc: p.save(); break;
     case kRestoreDc: p.restore(in.i16()); break;
     case kSetTextAlign: s.text_align = in.u16(); break;
-    case kSetTextColor: s.text_color = colorref(in.u32()); break;
+    case kSetTextColor: s.text_color = meta_color(in.u32()); break;
     case kSetBkColor:
     case kSetBkMode:
     case kSetMapMode: break;  // the player maps the window onto the box itself
@@ -183,10 +168,10 @@ bool play_record(std::uint16_t function, ByteReader in, MetafilePlayer &p, doubl
     case kCreatePenIndirect: {
       MetaObject o;
       o.kind = MetaObject::Kind::kPen;
-      o.pen.style = pen_style(in.u16());
+      o.pen.style = meta_pen_style(in.u16());
       o.pen.width = in.i16();
       in.i16();  // unused y of the width
-      o.pen.color = colorref(in.u32());
+      o.pen.color = meta_color(in.u32());
       p.add_object(o);
       break;
     }
@@ -194,7 +179,7 @@ bool play_record(std::uint16_t function, ByteReader in, MetafilePlayer &p, doubl
       MetaObject o;
       o.kind = MetaObject::Kind::kBrush;
       const int style = in.u16();
-      o.brush.color = colorref(in.u32());
+      o.brush.color = meta_color(in.u32());
       o.brush.hollow = style == 1;  // hatched brushes are drawn solid in their colour
       p.add_object(o);
       break;
