@@ -56,6 +56,10 @@ double axis_position(const AxisTicks &ticks, double half, double value);
 // method, within the ticks' range.
 void annotate_axis(const Vex3dGraph *graph, int axis, AxisAnnotation &annotation);
 
+// Draws the labels and titles of the last layout in the axis fonts and the
+// chart foreground colour.
+void draw_axes(Vex3dGraph *graph);
+
 // ---- Layout
 
 // Measures a text in cube units (the cube spans 2).

@@ -13,4 +13,8 @@ namespace vex3d {
 // plane set (XGRID_LINES ...).
 std::vector<Segment3> grid_segments(const Vex3dGraph *graph, const ViewState &view, int face, int axis);
 
+// Draws every axis's grid lines on the back faces, each axis in its grid line
+// style (XGRID_LINE_STYLE ...).
+void draw_grid_lines(Vex3dGraph *graph);
+
 }  // namespace vex3d
