@@ -53,9 +53,6 @@ struct EngineHooks {
   void (*cube_half_extents)(Vex3dGraph *graph) = nullptr;
 
   // ---- output layer and platform
-  // The drawing back end's coordinate factor: device coordinates are surface
-  // pixels times this.
-  int (*coordinate_factor)() = nullptr;
   // The drawing operations installed in every new graph.
   const Vex3dDrawOps *draw_ops = nullptr;
   // Lays out the page so that computed sizes and positions are current.

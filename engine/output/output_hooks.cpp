@@ -43,7 +43,6 @@ const Vex3dDrawOps &platform_draw_ops() { return kDrawOps; }
 
 void install_output_hooks(EngineHooks &hooks) {
   hooks.draw_ops = &kDrawOps;
-  hooks.coordinate_factor = [] { return kDrawOps.coordinate_factor; };
   hooks.realize_font = realize_font;
   hooks.font_metrics = fill_font_metrics;
   hooks.screen_dpi = screen_dpi_hook;

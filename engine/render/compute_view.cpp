@@ -5,8 +5,8 @@
 
 #include "anno.h"
 #include "basecube.h"
+#include "draw_ops.h"
 #include "gl.h"
-#include "hooks.h"
 
 namespace vex3d {
 namespace {
@@ -14,9 +14,6 @@ namespace {
 // The eye's distance from the cube centre is kept finite: a perspective depth
 // near the largest double would overflow when doubled.
 constexpr double kFarthestEye = 1e300;
-
-// Before a drawing back end is installed, device coordinates count 40 per pixel.
-constexpr int kFactorWithoutBackEnd = 40;
 
 double eye_distance(const Vex3dGraph *graph) { return std::min(2 * graph->perspective_depth, kFarthestEye); }
 
@@ -55,11 +52,6 @@ void project_corners(ViewState &v) {
 
 }  // namespace
 
-int coordinate_factor() {
-  const auto factor = hooks().coordinate_factor;
-  return factor ? factor() : kFactorWithoutBackEnd;
-}
-
 void compute_view(Vex3dGraph *graph, const TextMeasure &measure) {
   ViewState &v = view_state(graph);
   compute_half_extents(graph);
@@ -79,7 +71,7 @@ void compute_view(Vex3dGraph *graph, const TextMeasure &measure) {
   const ProjectedWindow zoomed =
       zoom_and_shift(chosen, graph->view_scale, graph->view_xtranslate, graph->view_ytranslate);
   const Rect inner = inner_chart_rect(graph->graph_rect, graph->graph_border, graph->graph_border_width);
-  const ViewportFit fit = fit_window(inner, zoomed, coordinate_factor());
+  const ViewportFit fit = fit_window(inner, zoomed, coordinate_factor(graph->draw_ops));
   viewport_matrices(fit, v.viewport, v.viewport_inverse);
   v.drawable = fit.ok;
 

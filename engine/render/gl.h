@@ -59,11 +59,10 @@ void normalization(const DataWindow &window, const double half[3], DrawMode mode
 
 // ---- The whole view
 
-// The engine's device coordinates are surface pixels times this factor.
-int coordinate_factor();
-
 // Recomputes every matrix, the eye, the projected corners, the cube flags and
-// the axis layout, then fits the picture into the chart area (GRAPH_X ...).
+// the axis layout, then fits the picture into the chart area (GRAPH_X ...)
+// in device coordinates: pixels times the coordinate factor of the graph's
+// drawing operations.
 void compute_view(Vex3dGraph *graph);
 // The same with the annotation measured by `measure`.
 class TextMeasure;

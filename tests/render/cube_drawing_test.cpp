@@ -132,7 +132,7 @@ TEST_F(CubeDrawingTest, AnnotationIsDrawnInsideTheChartArea) {
   draw_axes(g());
   const auto strokes = drawn(Primitive::kPolyline);
   ASSERT_GT(strokes.size(), 20u);
-  const int f = coordinate_factor();
+  const int f = coordinate_factor(g()->draw_ops);
   for (const RecordedOp &s : strokes) {
     EXPECT_EQ(s.state.pen.color, 0x102030u);
     for (const platform::Point &p : s.points) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "anno.h"
+#include "draw_ops.h"
 #include "gl.h"
 #include "graph.h"
 #include "graph_fixture.h"

@@ -91,7 +91,7 @@ TEST_F(ViewTest, PictureIsCentredInTheChartAreaWithFourPixelsMargin) {
   g()->graph_rect = Rect{10, 20, 400, 300};
   const ViewState &v = compute();
   const ProjectedWindow &w = v.full_view;
-  const double f = coordinate_factor();
+  const double f = coordinate_factor(g()->draw_ops);
   const Point4 lo = transform_point(v.viewport, Point4{w.left, w.bottom, 0, 1});
   const Point4 hi = transform_point(v.viewport, Point4{w.left + w.width, w.bottom + w.height, 0, 1});
   const double left = lo.x / f, right = hi.x / f, top = hi.y / f, bottom = lo.y / f;
