@@ -227,6 +227,7 @@ struct Vex3dGraph {
   std::unique_ptr<vex3d::LayerState> output;    // drawing contexts, buffer, palette
   std::unique_ptr<vex3d::LayerState> view;      // matrices of the current view
   std::unique_ptr<vex3d::LayerState> contours;  // contour and zone working state
+  std::unique_ptr<vex3d::LayerState> body;      // projected grid and drawing order of the chart body
   // The cube font selected for 3D text.
   std::unique_ptr<vex3d::LayerState> cube_text;
 

@@ -1,0 +1,79 @@
+// What the chart body keeps from one preparation to the next: the mode bits,
+// the view flags, the eye cell, the projected grid with its flags, the mesh
+// flags and the drawing order of point data. Kept in the graph's `body` slot.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "graph.h"
+#include "text_placement.h"
+
+namespace vex3d {
+
+// What the surface shows (DRAW_MESH, DRAW_SHADED, DRAW_ZONES, DRAW_CONTOURS).
+enum ModeBit : int { kModeMesh = 1, kModeShaded = 2, kModeZones = 4, kModeContours = 8 };
+
+// Where the eye lies: beyond which x and y ends of the data box (ties count
+// as beyond), and from which side the floor is seen (exactly one of the two).
+enum ViewFlag : int {
+  kEyeBeyondXMax = 1,
+  kEyeBeyondXMin = 2,
+  kEyeBeyondYMax = 4,
+  kEyeBeyondYMin = 8,
+  kEyeSideBits = 15,
+  kFloorFromAbove = 16,
+  kFloorFromBelow = 32,
+};
+
+// How one direction of the grid splits about the eye: elements (cells, or
+// points for fixed bars and scatter) first .. last_below lie below the eye,
+// first_above .. last above it; one element between them is the eye's strip.
+struct AxisSplit {
+  int eye = 0;  // the element whose interval holds the eye coordinate
+  int first = 0, last_below = -1, first_above = 0, last = -1;
+  bool has_strip() const { return first_above - last_below == 2; }
+};
+
+// The eye cell: the split of the columns (x) and of the rows (y).
+struct EyeCell {
+  AxisSplit columns, rows;
+};
+
+// Flags of a projected grid point.
+enum GridFlag : std::uint8_t { kPointHole = 1, kSymbolDrawn = 2, kCellDrawn = 4 };
+
+// The visible grid points in device coordinates, point (i, j) of the viewing
+// portion at i * ny + j; a hole is projected at ZMIN. The drawn flags of a
+// cell (or a bar or symbol) sit on its first corner.
+struct ProjectedGrid {
+  int nx = 0, ny = 0;
+  std::vector<DevicePoint> points;
+  std::vector<std::uint8_t> flags;
+
+  std::size_t index(int i, int j) const { return static_cast<std::size_t>(i) * static_cast<std::size_t>(ny) + j; }
+  DevicePoint at(int i, int j) const { return points[index(i, j)]; }
+  bool hole(int i, int j) const { return flags[index(i, j)] & kPointHole; }
+};
+
+// One point of point data with its distance from the eye.
+struct OrderedPoint {
+  int series = 0, index = 0;
+  double distance = 0;
+};
+
+struct BodyState final : LayerState {
+  int mode = 0;        // ModeBit set
+  int view_flags = 0;  // ViewFlag set
+  EyeCell eye;
+  ProjectedGrid grid;
+  std::vector<std::uint8_t> row_mesh;     // per visible row (a line of constant y): 1 when meshed
+  std::vector<std::uint8_t> column_mesh;  // per visible column (a line of constant x)
+  std::vector<OrderedPoint> point_order;  // farthest first
+  bool point_order_valid = false;
+};
+
+// The graph's body state, made on first use.
+BodyState &body_state(Vex3dGraph *graph);
+
+}  // namespace vex3d

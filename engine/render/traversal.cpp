@@ -1,0 +1,59 @@
+// The nine steps of the cell traversal.
+#include "traversal.h"
+
+namespace vex3d {
+namespace {
+
+// A run of indices from `from` to `to` inclusive; empty when it runs the
+// other way.
+struct Run {
+  int from, to;
+};
+
+// Indices above the eye run from the last down; below it from the first up.
+Run above(const AxisSplit &s) { return {s.last, s.first_above}; }
+Run below(const AxisSplit &s) { return {s.first, s.last_below}; }
+Run strip(const AxisSplit &s) { return {s.last_below + 1, s.last_below + 1}; }
+
+template <class F>
+void for_each(const Run &run, bool downward, F &&f) {
+  if (downward) {
+    for (int k = run.from; k >= run.to; --k) f(k);
+  } else {
+    for (int k = run.from; k <= run.to; ++k) f(k);
+  }
+}
+
+void quadrant(Run columns, bool columns_down, Run rows, bool rows_down, int tag, bool columns_outer,
+              CellVisitor visit) {
+  if (columns_outer)
+    for_each(columns, columns_down, [&](int i) { for_each(rows, rows_down, [&](int j) { visit(i, j, tag); }); });
+  else
+    for_each(rows, rows_down, [&](int j) { for_each(columns, columns_down, [&](int i) { visit(i, j, tag); }); });
+}
+
+}  // namespace
+
+void traverse_cells(const EyeCell &eye, int view_flags, CellVisitor visit) {
+  const AxisSplit &c = eye.columns, &r = eye.rows;
+  const int side = view_flags & kEyeSideBits;
+  const bool columns_outer = side == kEyeBeyondYMax || side == kEyeBeyondYMin;
+
+  quadrant(above(c), true, above(r), true, 6, columns_outer, visit);
+  quadrant(above(c), true, below(r), false, 7, columns_outer, visit);
+  quadrant(below(c), false, above(r), true, 8, columns_outer, visit);
+  quadrant(below(c), false, below(r), false, 9, columns_outer, visit);
+  if (c.has_strip()) {
+    const int i = strip(c).from;
+    for_each(above(r), true, [&](int j) { visit(i, j, 2); });
+    for_each(below(r), false, [&](int j) { visit(i, j, 3); });
+  }
+  if (r.has_strip()) {
+    const int j = strip(r).from;
+    for_each(above(c), true, [&](int i) { visit(i, j, 4); });
+    for_each(below(c), false, [&](int i) { visit(i, j, 5); });
+  }
+  if (c.has_strip() && r.has_strip()) visit(strip(c).from, strip(r).from, 1);
+}
+
+}  // namespace vex3d

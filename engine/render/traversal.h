@@ -1,0 +1,24 @@
+// The order in which the cells (or bars, or symbols) of a grid are drawn:
+// farther cells first along every ray from the eye.
+#pragma once
+
+#include "body_state.h"
+#include "function_ref.h"
+
+namespace vex3d {
+
+// Tags say from which side of the eye a cell is drawn: 1 the eye cell; 2, 3
+// the eye's column with rows above and below the eye; 4, 5 the eye's row with
+// columns above and below; 6 ... 9 the four quadrants (columns above or
+// below, rows above or below).
+using CellVisitor = FunctionRef<void(int column, int row, int tag)>;
+
+// Visits the elements of the eye cell's splits in nine steps: the quadrants
+// (tags 6, 7, 8, 9), the eye's column (2, 3) and row (4, 5) when a strip
+// exists, and last the eye cell (1) when both do. Above the eye an index runs
+// from the last down, below it from the first up. Within the quadrants the
+// outer loop runs over columns when the eye lies beyond exactly one y end
+// (view flags 4 or 8), over rows otherwise.
+void traverse_cells(const EyeCell &eye, int view_flags, CellVisitor visit);
+
+}  // namespace vex3d
