@@ -18,6 +18,8 @@ typedef struct Vex3dDevicePoint {
   int x, y;
 } Vex3dDevicePoint;
 
+inline bool operator==(const Vex3dDevicePoint &a, const Vex3dDevicePoint &b) { return a.x == b.x && a.y == b.y; }
+
 // Points of a polyline or polygon: absolute, or each after the first
 // relative to the one before.
 enum Vex3dCoordMode { VEX3D_COORD_ABSOLUTE = 1, VEX3D_COORD_PREVIOUS = 2 };

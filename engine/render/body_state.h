@@ -62,14 +62,26 @@ struct OrderedPoint {
   double distance = 0;
 };
 
+// What the point order was made for: the data's series and the eye in data
+// units. Any change makes a new order.
+struct PointOrderKey {
+  const void *series = nullptr;
+  int nseries = 0;
+  long long points = 0;
+  double eye[3] = {0, 0, 0};
+  bool operator==(const PointOrderKey &) const = default;
+};
+
 struct BodyState final : LayerState {
   int mode = 0;        // ModeBit set
   int view_flags = 0;  // ViewFlag set
   EyeCell eye;
   ProjectedGrid grid;
+  ProjectedGrid plane_grid;               // the grid on the floor or the ceiling, while a projection is drawn
   std::vector<std::uint8_t> row_mesh;     // per visible row (a line of constant y): 1 when meshed
   std::vector<std::uint8_t> column_mesh;  // per visible column (a line of constant x)
   std::vector<OrderedPoint> point_order;  // farthest first
+  PointOrderKey point_order_key;
   bool point_order_valid = false;
 };
 

@@ -22,6 +22,7 @@ int run_specimen(std::span<char *const> args);
 int run_contours(std::span<char *const> args);
 int run_data(std::span<char *const> args);
 int run_levels(std::span<char *const> args);
+int run_render(std::span<char *const> args);
 
 // Every sub-command, in the order the help lists them.
 std::span<const Command> commands();

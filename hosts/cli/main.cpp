@@ -16,6 +16,8 @@ std::span<const Command> commands() {
        "write the contour lines of a data file as point data, one series per level", run_contours},
       {"levels", "FILE [STEP...]", "the contour levels of a data file after the steps, each with its contour style",
        run_levels},
+      {"render", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
+       "draw a chart into a PNG file (default 800x600; no data file: the built-in peaks chart)", run_render},
       {"specimen", "-o OUT.png", "draw every font of 3D text, flat and tilted, into a PNG sheet", run_specimen},
   };
   return kCommands;

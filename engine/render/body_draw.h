@@ -1,0 +1,51 @@
+// The drawers of the chart body: one per chart type for grid data, the
+// walls of a solid surface, the transparent mesh, point data and symbols.
+#pragma once
+
+#include "body_pass.h"
+
+namespace vex3d {
+
+// ---- Cell drawers: (column, row) of the viewing portion, the traversal tag
+
+void draw_surface_cell(BodyPass &pass, int column, int row, int tag);
+void draw_bar_cell(BodyPass &pass, int column, int row, int tag);
+void draw_scatter_cell(BodyPass &pass, int column, int row, int tag);
+
+// ---- Chart labels inside the body
+//
+// Chart labels attached to data must be hidden by the body in front of them:
+// a cell drawer draws the labels attached inside its cell that lie on the
+// hidden side of the surface before the cell and the others after it, and
+// point data merge their labels into the point order. These are the places
+// where that happens; the labels themselves are drawn by the page's chart
+// labels, which do not exist yet, so no cell holds a label today.
+enum class LabelSide { kBehind, kInFront };
+inline void draw_cell_labels(BodyPass &, int /*column*/, int /*row*/, LabelSide) {}
+inline void draw_point_labels_farther_than(BodyPass &, double /*distance*/) {}
+// Whether any chart label is attached to data (by index or by point).
+bool has_data_labels(const Vex3dGraph *graph);
+
+// ---- Surfaces
+
+// The outer walls of a solid surface on the sides the eye lies beyond, from
+// the surface's edge down to the lower end of the z axis, then the bottom
+// face when the floor is seen from below.
+void draw_solid_skirt(BodyPass &pass);
+
+// The transparent single-colour mesh: every flagged column, then every
+// flagged row, as polylines broken at holes and flushed at 501 points.
+bool transparent_mesh_applies(const BodyPass &pass);
+void draw_transparent_mesh(BodyPass &pass);
+
+// ---- Points
+
+// Every point of point data, farthest from the eye first, each with the data
+// style of its series.
+void draw_point_data(BodyPass &pass);
+
+// A symbol and its drop line: the point on the device, its foot at z =
+// ZORIGIN, and the data style to draw them with.
+void draw_symbol_and_drop_line(BodyPass &pass, DevicePoint point, DevicePoint foot, const Vex3dDataStyle &style);
+
+}  // namespace vex3d
