@@ -20,8 +20,9 @@ void draw_chart(Vex3dGraph *graph);
 bool prepare_drawing(Vex3dGraph *graph);
 
 // The visible grid points through matrix `m` (data to device), holes (and
-// values that are no numbers) at ZMIN; every drawn flag cleared.
-void project_grid(const Vex3dGraph *graph, const Matrix &m, ProjectedGrid &grid);
+// values that are no numbers) at ZMIN, stored along x or along y; every drawn
+// flag cleared.
+void project_grid(const Vex3dGraph *graph, const Matrix &m, bool along_x, ProjectedGrid &grid);
 
 // The device positions (sx, sy) of every contour point through `m`.
 void project_contour_points(Vex3dGraph *graph, const Matrix &m);

@@ -23,8 +23,10 @@ class BodyCanvas {
   // A polyline of up to kPolylinePoints points in a one-pixel solid line.
   void polyline(const Vex3dDevicePoint *points, int count, int color);
 
-  // Others changed the colours (zone fills, contour lines, symbols): set
-  // them again before the next fill or line.
+  // Others changed the fill (zone fills), the line (contour lines, zoned
+  // mesh) or both: set them again before the next fill or line.
+  void forget_fill() { fill_color_ = kNone; }
+  void forget_line() { line_color_ = kNone; }
   void forget() { fill_color_ = line_color_ = kNone; }
 
   static constexpr int kPolylinePoints = 501;

@@ -9,6 +9,7 @@
 #include "body_pass.h"
 #include "gl.h"
 #include "graph_contours.h"
+#include "traversal.h"
 
 namespace vex3d {
 namespace {
@@ -53,37 +54,45 @@ EyeCell eye_cell(const Vex3dGraph *graph, const ViewState &view, const GridValue
 
 }  // namespace
 
-void project_grid(const Vex3dGraph *graph, const Matrix &m, ProjectedGrid &grid) {
+void project_grid(const Vex3dGraph *graph, const Matrix &m, bool along_x, ProjectedGrid &grid) {
   const GridValues v = grid_values(graph);
-  grid.nx = v.nx, grid.ny = v.ny;
+  grid.nx = v.nx, grid.ny = v.ny, grid.along_x = along_x;
   const std::size_t count = std::size_t(v.nx) * std::size_t(v.ny);
   grid.points.resize(count);
   grid.flags.assign(count, 0);
   const double zmin = graph->z.min;
-  // The x and y parts of each row of m, once per grid line.
-  std::vector<double> column_terms(std::size_t(v.nx) * 3), row_terms(std::size_t(v.ny) * 3);
-  for (int i = 0; i < v.nx; ++i)
-    for (int r = 0; r < 3; ++r) column_terms[std::size_t(i) * 3 + r] = m.m[r == 2 ? 3 : r][0] * v.x[i];
-  for (int j = 0; j < v.ny; ++j)
-    for (int r = 0; r < 3; ++r) row_terms[std::size_t(j) * 3 + r] = m.m[r == 2 ? 3 : r][1] * v.y[j];
+  // The x and y parts of rows 0, 1 and 3 of m, once per grid line.
+  struct Terms {
+    double x, y, w;
+  };
+  std::vector<Terms> column_terms(std::size_t(v.nx)), row_terms(std::size_t(v.ny));
+  for (int i = 0; i < v.nx; ++i) column_terms[std::size_t(i)] = {m.m[0][0] * v.x[i], m.m[1][0] * v.x[i], m.m[3][0] * v.x[i]};
+  for (int j = 0; j < v.ny; ++j) row_terms[std::size_t(j)] = {m.m[0][1] * v.y[j], m.m[1][1] * v.y[j], m.m[3][1] * v.y[j]};
   const double zx = m.m[0][2], zy = m.m[1][2], zw = m.m[3][2];
   const double tx = m.m[0][3], ty = m.m[1][3], tw = m.m[3][3];
-  for (int i = 0; i < v.nx; ++i) {
-    const double *c = &column_terms[std::size_t(i) * 3];
-    const double *row = v.rows[v.first_x + i] + v.first_y;
-    DevicePoint *out = &grid.points[grid.index(i, 0)];
-    std::uint8_t *flags = &grid.flags[grid.index(i, 0)];
-    for (int j = 0; j < v.ny; ++j) {
-      double z = row[j];
-      if (z == v.hole || !std::isfinite(z)) {
-        flags[j] = kPointHole;
-        z = zmin;
-      }
-      const double *r = &row_terms[std::size_t(j) * 3];
-      const double w = c[2] + r[2] + zw * z + tw;
-      out[j] =
-          DevicePoint{device_round((c[0] + r[0] + zx * z + tx) / w), device_round((c[1] + r[1] + zy * z + ty) / w)};
+  auto project = [&](int i, int j) {
+    double z = v.z(i, j);
+    const std::size_t k = grid.index(i, j);
+    if (z == v.hole || !std::isfinite(z)) {
+      grid.flags[k] = kPointHole;
+      z = zmin;
     }
+    const Terms &c = column_terms[std::size_t(i)], &r = row_terms[std::size_t(j)];
+    const double w = c.w + r.w + zw * z + tw;
+    grid.points[k] = DevicePoint{device_round((c.x + r.x + zx * z + tx) / w), device_round((c.y + r.y + zy * z + ty) / w)};
+  };
+  if (!along_x) {
+    for (int i = 0; i < v.nx; ++i)
+      for (int j = 0; j < v.ny; ++j) project(i, j);
+    return;
+  }
+  // Stored along x while the data run along y: a few columns at a time, so
+  // that both sides are read and written in runs.
+  constexpr int kBlock = 16;
+  for (int i0 = 0; i0 < v.nx; i0 += kBlock) {
+    const int i1 = std::min(v.nx, i0 + kBlock);
+    for (int j = 0; j < v.ny; ++j)
+      for (int i = i0; i < i1; ++i) project(i, j);
   }
 }
 
@@ -112,7 +121,7 @@ bool prepare_drawing(Vex3dGraph *graph) {
   }
   const GridValues v = grid_values(graph);
   s.eye = eye_cell(graph, *view, v);
-  project_grid(graph, view->transform, s.grid);
+  project_grid(graph, view->transform, traversal_runs_along_x(s.view_flags), s.grid);
 
   const int factor = std::max(1, coordinate_factor(graph->draw_ops));
   const Rect inner = inner_chart_rect(graph->graph_rect, graph->graph_border, graph->graph_border_width);

@@ -43,15 +43,20 @@ struct EyeCell {
 // Flags of a projected grid point.
 enum GridFlag : std::uint8_t { kPointHole = 1, kSymbolDrawn = 2, kCellDrawn = 4 };
 
-// The visible grid points in device coordinates, point (i, j) of the viewing
-// portion at i * ny + j; a hole is projected at ZMIN. The drawn flags of a
-// cell (or a bar or symbol) sit on its first corner.
+// The visible grid points in device coordinates, with a hole projected at
+// ZMIN. The drawn flags of a cell (or a bar or symbol) sit on its first
+// corner. Points are stored along the direction the drawing walks fastest
+// (rows along x when `along_x`), so that neighbouring cells lie side by side
+// in memory.
 struct ProjectedGrid {
   int nx = 0, ny = 0;
+  bool along_x = false;
   std::vector<DevicePoint> points;
   std::vector<std::uint8_t> flags;
 
-  std::size_t index(int i, int j) const { return static_cast<std::size_t>(i) * static_cast<std::size_t>(ny) + j; }
+  std::size_t index(int i, int j) const {
+    return along_x ? std::size_t(j) * std::size_t(nx) + std::size_t(i) : std::size_t(i) * std::size_t(ny) + std::size_t(j);
+  }
   DevicePoint at(int i, int j) const { return points[index(i, j)]; }
   bool hole(int i, int j) const { return flags[index(i, j)] & kPointHole; }
 };

@@ -4,6 +4,7 @@
 #include "body_geometry.h"
 #include "body_pass.h"
 #include "draw_contours.h"
+#include "graph_contours.h"
 #include "zone_pieces.h"
 
 namespace vex3d {
@@ -44,7 +45,7 @@ void quad_mesh(BodyPass &pass, const DevicePoint corner[4], int i, int j, int co
 bool zone_fill(BodyPass &pass, int i, int j) {
   const ProjectedGrid &grid = pass.state.grid;
   const bool filled = fill_cell_zones(pass.graph, i, j, [&](int u, int v) { return grid_point(grid, u, v); });
-  pass.canvas.forget();
+  pass.canvas.forget_fill();
   return filled;
 }
 
@@ -60,8 +61,11 @@ bool zoned_mesh(BodyPass &pass, int i, int j) {
 }
 
 void contour_lines(BodyPass &pass, int i, int j) {
+  // Most cells hold no contour segment: nothing to draw, no line style to change.
+  const ContourState *contours = current_contours(pass.graph);
+  if (!contours || contour_cell(contours->result, i, j).count == 0) return;
   draw_cell_contours(pass.graph, i, j);
-  pass.canvas.forget();
+  pass.canvas.forget_line();
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ void draw_projection(BodyPass &pass, CubePlane plane, int what) {
   multiply(pass.view.cube_to_device, onto, transform);
 
   ProjectedGrid &flat = pass.state.plane_grid;
-  project_grid(graph, transform, flat);
+  project_grid(graph, transform, false, flat);  // the zone pass visits x index outermost
   project_contour_points(graph, transform);
   if (what & Vex3dProjectZones)
     fill_all_zones(

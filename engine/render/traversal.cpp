@@ -34,10 +34,14 @@ void quadrant(Run columns, bool columns_down, Run rows, bool rows_down, int tag,
 
 }  // namespace
 
+bool traversal_runs_along_x(int view_flags) {
+  const int side = view_flags & kEyeSideBits;
+  return side != kEyeBeyondYMax && side != kEyeBeyondYMin;
+}
+
 void traverse_cells(const EyeCell &eye, int view_flags, CellVisitor visit) {
   const AxisSplit &c = eye.columns, &r = eye.rows;
-  const int side = view_flags & kEyeSideBits;
-  const bool columns_outer = side == kEyeBeyondYMax || side == kEyeBeyondYMin;
+  const bool columns_outer = !traversal_runs_along_x(view_flags);
 
   quadrant(above(c), true, above(r), true, 6, columns_outer, visit);
   quadrant(above(c), true, below(r), false, 7, columns_outer, visit);

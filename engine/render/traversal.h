@@ -21,4 +21,8 @@ using CellVisitor = FunctionRef<void(int column, int row, int tag)>;
 // (view flags 4 or 8), over rows otherwise.
 void traverse_cells(const EyeCell &eye, int view_flags, CellVisitor visit);
 
+// Whether the traversal's inner loop runs along x (over columns): the outer
+// loop runs over rows.
+bool traversal_runs_along_x(int view_flags);
+
 }  // namespace vex3d

@@ -3,11 +3,10 @@
 // around and inside a grid.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
 #include <vector>
 
 #include "body_geometry.h"
+#include "ray_order.h"
 #include "traversal.h"
 
 namespace vex3d {
@@ -41,38 +40,15 @@ class TraversalTest : public ::testing::TestWithParam<Eye> {
   std::vector<Visit> visits_;
 };
 
-TEST_P(TraversalTest, EveryCellOnce) {
-  std::map<std::pair<int, int>, int> seen;
-  for (const Visit &v : visits_) {
-    ASSERT_GE(v.i, 0);
-    ASSERT_LT(v.i, kCells);
-    ASSERT_GE(v.j, 0);
-    ASSERT_LT(v.j, kCells);
-    ++seen[{v.i, v.j}];
-  }
-  EXPECT_EQ(seen.size(), std::size_t(kCells * kCells));
-  for (const auto &[cell, count] : seen) EXPECT_EQ(count, 1) << cell.first << "," << cell.second;
+std::vector<std::pair<int, int>> cells(const std::vector<Visit> &visits) {
+  std::vector<std::pair<int, int>> out;
+  for (const Visit &v : visits) out.push_back({v.i, v.j});
+  return out;
 }
 
-TEST_P(TraversalTest, FartherCellsFirstAlongEveryRay) {
-  std::map<std::pair<int, int>, int> order;
-  for (std::size_t k = 0; k < visits_.size(); ++k) order[{visits_[k].i, visits_[k].j}] = int(k);
-  const Eye e = GetParam();
-  for (const Visit &far : visits_) {
-    // Walk from the eye to the far cell's centre (nudged off the grid lines)
-    // and check that every cell passed on the way is drawn later.
-    const double tx = far.i + 0.5 + 0.0123, ty = far.j + 0.5 - 0.0071;
-    for (int s = 0; s < 400; ++s) {
-      const double t = s / 400.0;
-      const double x = e.x + (tx - e.x) * t, y = e.y + (ty - e.y) * t;
-      if (x < 0 || y < 0 || x >= kCells || y >= kCells) continue;
-      const int i = int(std::floor(x)), j = int(std::floor(y));
-      if (i == far.i && j == far.j) continue;
-      const int near_order = order[{i, j}], far_order = order[{far.i, far.j}];
-      EXPECT_GT(near_order, far_order) << "cell " << i << "," << j << " lies between the eye and " << far.i << ","
-                                       << far.j;
-    }
-  }
+TEST_P(TraversalTest, EveryCellOnceFartherCellsFirstAlongEveryRay) {
+  expect_each_cell_once(cells(visits_), kCells, kCells);
+  expect_far_to_near(order_of(cells(visits_)), kCells, kCells, GetParam().x, GetParam().y);
 }
 
 // The tag of a cell from its place: above, below or in the eye's strip, per direction.
