@@ -2,21 +2,13 @@
  * compile as C11 and the operations work through them. */
 #include <stdio.h>
 
+#include "c_check.h"
 #include "contour.h"
 #include "ctable.h"
 #include "data.h"
 #include "dtable.h"
 #include "restable.h"
 #include "xycolors.h"
-
-static int failures = 0;
-#define CHECK(cond)                                              \
-  do {                                                           \
-    if (!(cond)) {                                               \
-      fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond); \
-      ++failures;                                                \
-    }                                                            \
-  } while (0)
 
 int main(void) {
   Vex3dGraph *graph = Vex3dCreateGraph();

@@ -4,16 +4,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "c_check.h"
 #include "restable.h"
-
-static int failures = 0;
-#define CHECK(cond)                                              \
-  do {                                                           \
-    if (!(cond)) {                                               \
-      fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond); \
-      ++failures;                                                \
-    }                                                            \
-  } while (0)
 
 int main(void) {
   Vex3dGraph *graph = Vex3dCreateGraph();
