@@ -123,37 +123,35 @@ extern "C" void Vex3dTextSetValues(Vex3dText *text, ...) {
   Vex3dRepaint(text->graph, 0);
 }
 
-extern "C" void Vex3dGetValues(Vex3dGraph *graph, ...) {
-  if (!graph) return;
+namespace {
+// Reads the (id, address) pairs of a graph's or a text's list up to the 0 id.
+void get_values(Vex3dGraph *graph, void *owner, ListOwner kind, const char *caller, va_list args) {
   run_layout_if_stale(graph);
-  va_list args;
-  va_start(args, graph);
   for (int id; (id = va_arg(args, int)) != 0;) {
-    const TypeInfo *type = list_type(id, ListOwner::Graph);
+    const TypeInfo *type = list_type(id, kind);
     if (!type) {
-      message(graph, "Vex3dGetValues: Unknown resource type");
+      message(graph, "%s: Unknown resource type", caller);
       break;
     }
     void *address = va_arg(args, void *);
-    get_one(graph, graph, ListOwner::Graph, id, address, type->arg_kind());
+    get_one(graph, owner, kind, id, address, type->arg_kind());
   }
+}
+}  // namespace
+
+extern "C" void Vex3dGetValues(Vex3dGraph *graph, ...) {
+  if (!graph) return;
+  va_list args;
+  va_start(args, graph);
+  get_values(graph, graph, ListOwner::Graph, "Vex3dGetValues", args);
   va_end(args);
 }
 
 extern "C" void Vex3dTextGetValues(Vex3dText *text, ...) {
   if (!text) return;
-  run_layout_if_stale(text->graph);
   va_list args;
   va_start(args, text);
-  for (int id; (id = va_arg(args, int)) != 0;) {
-    const TypeInfo *type = list_type(id, ListOwner::Text);
-    if (!type) {
-      message(text->graph, "Vex3dTextGetValues: Unknown resource type");
-      break;
-    }
-    void *address = va_arg(args, void *);
-    get_one(text->graph, text, ListOwner::Text, id, address, type->arg_kind());
-  }
+  get_values(text->graph, text, ListOwner::Text, "Vex3dTextGetValues", args);
   va_end(args);
 }
 
