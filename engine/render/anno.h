@@ -56,8 +56,8 @@ double axis_position(const AxisTicks &ticks, double half, double value);
 // method, within the ticks' range.
 void annotate_axis(const Vex3dGraph *graph, int axis, AxisAnnotation &annotation);
 
-// Draws the labels and titles of the last layout in the axis fonts and the
-// chart foreground colour.
+// Draws the labels and titles of the last layout as 3D text in the axis fonts
+// (stroke or outline) and the chart foreground colour.
 void draw_axes(Vex3dGraph *graph);
 
 // ---- Layout
@@ -71,15 +71,17 @@ class TextMeasure {
 };
 
 // The graph's axis fonts: AXIS_STROKE_FONT at AXIS_STROKE_SIZE for labels,
-// AXIS_TITLE_STROKE_FONT at AXIS_TITLE_STROKE_SIZE for titles.
+// AXIS_TITLE_STROKE_FONT at AXIS_TITLE_STROKE_SIZE for titles; with
+// USE_TRUETYPE on, the outline fonts of AXIS_FONT and AXIS_TITLE_FONT at the
+// same sizes. Measuring makes the font current as 3D text (select_cube_font).
 class AxisFontMeasure : public TextMeasure {
  public:
-  explicit AxisFontMeasure(const Vex3dGraph *graph) : graph_(graph) {}
+  explicit AxisFontMeasure(Vex3dGraph *graph) : graph_(graph) {}
   double width(TextRole role, std::string_view text) const override;
   double height(TextRole role) const override;
 
  private:
-  const Vex3dGraph *graph_;
+  Vex3dGraph *graph_;
 };
 
 // Computes ticks, labels and grid values of every axis, the data box after

@@ -1,25 +1,22 @@
 // Drawing the axis labels and titles laid out by the last view computation.
 #include "anno.h"
 #include "device_points.h"
-#include "stroke_text.h"
+#include "text3d.h"
 
 namespace vex3d {
 
 void draw_axes(Vex3dGraph *graph) {
   const ViewState *view = find_view_state(graph);
   if (!graph->draw_ops || !view || !view->computed || !view->drawable) return;
-  const Vex3dDrawOps *ops = graph->draw_ops;
-  ops->setsolidline(graph, chart_foreground(graph));
-  const PolylineFn polyline = [graph, ops](std::span<const DevicePoint> points) {
-    static_assert(sizeof(DevicePoint) == sizeof(Vex3dDevicePoint));
-    ops->primitives[0].drawlines(graph, reinterpret_cast<const Vex3dDevicePoint *>(points.data()),
-                                 static_cast<int>(points.size()), VEX3D_COORD_ABSOLUTE);
-  };
+  // Stroke text is drawn with the pen, outline text (USE_TRUETYPE) filled.
+  const int color = chart_foreground(graph);
+  graph->draw_ops->setsolidline(graph, color);
+  graph->draw_ops->setsolidfill(graph, color);
   for (const PlacedText &t : view->cube.texts) {
-    const FontRecord &font = t.role == TextRole::kLabel ? graph->axis_font : graph->axis_title_font;
+    select_cube_font(graph, t.role == TextRole::kLabel ? graph->axis_font : graph->axis_title_font);
     Matrix device;
     multiply(view->cube_to_device, t.placement, device);
-    stroke_text(stroke_font(font.stroke_font), font.stroke_size, device.m, t.text, polyline);
+    draw_3d_text(graph, device.m, t.text.c_str());
   }
 }
 

@@ -1,6 +1,8 @@
-// Measuring axis labels and titles in the stroke fonts.
+// Measuring axis labels and titles in the fonts they are drawn in.
+#include <string>
+
 #include "anno.h"
-#include "stroke_text.h"
+#include "text3d.h"
 
 namespace vex3d {
 namespace {
@@ -15,10 +17,12 @@ const FontRecord &font_of(const Vex3dGraph *graph, TextRole role) {
 }  // namespace
 
 double AxisFontMeasure::width(TextRole role, std::string_view text) const {
-  const FontRecord &font = font_of(graph_, role);
-  return stroke_text_width(stroke_font(font.stroke_font), font.stroke_size, text) * kCubeUnitsPerSize;
+  select_cube_font(graph_, font_of(graph_, role));
+  return text_3d_width(graph_, std::string(text).c_str()) * kCubeUnitsPerSize;
 }
 
+// Both kinds of font are scaled so that their height (the em square of an
+// outline font) is the size.
 double AxisFontMeasure::height(TextRole role) const { return font_of(graph_, role).stroke_size * kCubeUnitsPerSize; }
 
 }  // namespace vex3d

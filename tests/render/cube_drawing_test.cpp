@@ -144,6 +144,34 @@ TEST_F(CubeDrawingTest, AnnotationIsDrawnInsideTheChartArea) {
   }
 }
 
+TEST_F(CubeDrawingTest, AxisTextInStrokeOrOutlineFontsFitsTheChartArea) {
+  // Measured and drawn in the graph's own axis fonts: stroke text as lines in
+  // the pen, outline text (USE_TRUETYPE) as glyph fills.
+  struct Case {
+    const char *name;
+    int truetype;
+    Primitive kind;
+  } cases[] = {{"stroke", 0, Primitive::kPolyline}, {"outline", 1, Primitive::kPolygon}};
+  Vex3dSetValues(g(), VEX3D_XAXIS_TITLE, "Distance east", VEX3D_YAXIS_TITLE, "North", VEX3D_ZAXIS_TITLE, "Height",
+                 VEX3D_AXIS_TITLE_STROKE_SIZE, 120, 0);
+  const int f = coordinate_factor(g()->draw_ops);
+  for (const Case &c : cases) {
+    Vex3dSetValues(g(), VEX3D_USE_TRUETYPE, c.truetype, 0);
+    compute_view(g());
+    recording_.clear();
+    draw_axes(g());
+    ASSERT_GT(recording_.ops().size(), 20u) << c.name;
+    for (const RecordedOp &op : recording_.ops()) {
+      ASSERT_EQ(op.primitive, c.kind) << c.name;
+      EXPECT_EQ(c.kind == Primitive::kPolygon ? op.state.brush.color : op.state.pen.color, 0x102030u) << c.name;
+      for (const platform::Point &p : op.points) {
+        EXPECT_TRUE(p.x >= 4 * f - 1 && p.x <= (400 - 4) * f + 1 && p.y >= 4 * f - 1 && p.y <= (300 - 4) * f + 1)
+            << c.name << ": (" << p.x << ", " << p.y << ")";
+      }
+    }
+  }
+}
+
 TEST_F(CubeDrawingTest, FlatMapRectangleAndFrame) {
   Vex3dSetValues(g(), VEX3D_DRAW_MESH, 0, VEX3D_DATA_AREA_BACKGROUND_COLOR, 0xFFFFCC, 0);
   compute();
