@@ -13,6 +13,9 @@ namespace vex3d {
 // Needs a computed view (compute_view) and the drawing operations; draws
 // nothing without them.
 void draw_chart(Vex3dGraph *graph);
+// The same chart area with the plot cube alone: axes, titles, grid lines and
+// edges around no body.
+void draw_empty_chart(Vex3dGraph *graph);
 
 // Brings the body's state up to date with the view: mode bits, view flags,
 // eye cell, projected grid, mesh flags, and the contours and zones with their

@@ -139,20 +139,31 @@ void draw_flat_map(Vex3dGraph *graph, const ViewState &view) {
   }
 }
 
-}  // namespace
-
-void draw_chart(Vex3dGraph *graph) {
+// The chart area's background, then `draw` clipped to the area when the view
+// leaves room for a picture.
+template <typename Draw>
+void draw_in_chart_area(Vex3dGraph *graph, Draw draw) {
   if (!graph || !graph->draw_ops) return;
   const ViewState *view = find_view_state(graph);
   if (!view || !view->computed) return;
   prepare_area(graph, std::max(1, coordinate_factor(graph->draw_ops)));
-  if (view->drawable) {
-    if (view->mode == DrawMode::kFlat)
-      draw_flat_map(graph, *view);
-    else
-      draw_three_d(graph, *view);
-  }
+  if (view->drawable) draw(*view);
   graph->draw_ops->setclip(graph, nullptr);
+}
+
+}  // namespace
+
+void draw_chart(Vex3dGraph *graph) {
+  draw_in_chart_area(graph, [graph](const ViewState &view) {
+    if (view.mode == DrawMode::kFlat)
+      draw_flat_map(graph, view);
+    else
+      draw_three_d(graph, view);
+  });
+}
+
+void draw_empty_chart(Vex3dGraph *graph) {
+  draw_in_chart_area(graph, [graph](const ViewState &) { draw_empty_cube(graph); });
 }
 
 }  // namespace vex3d

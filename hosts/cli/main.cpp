@@ -18,6 +18,8 @@ std::span<const Command> commands() {
        run_levels},
       {"render", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
        "draw a chart into a PNG file (default 800x600; no data file: the built-in peaks chart)", run_render},
+      {"cube", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
+       "draw the plot cube of a chart alone (edges, grid lines, axis labels and titles) into a PNG file", run_cube},
       {"specimen", "-o OUT.png", "draw every font of 3D text, flat and tilted, into a PNG sheet", run_specimen},
   };
   return kCommands;

@@ -1,0 +1,164 @@
+// Drawing the chart area of a new graph into a PNG file, for render and cube.
+#include "chart_picture.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data.h"
+#include "gl.h"
+#include "graph.h"
+#include "png_file.h"
+#include "raster_context.h"
+#include "restable.h"
+#include "steps.h"
+#include "w_render.h"
+
+namespace torvane3d_cli {
+namespace {
+
+// A side beyond this is refused: 8192 x 8192 pixels already take 256 MB.
+constexpr int kLargestSide = 8192;
+
+struct Options {
+  const char *file = nullptr;
+  const char *out = nullptr;
+  int width = 800, height = 600;
+  bool debug = false;
+  std::vector<std::string> steps;
+};
+
+void print_usage(const char *name) {
+  std::fprintf(stderr, "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]\n", name);
+}
+
+bool read_size(const char *text, int &width, int &height) {
+  char *end = nullptr;
+  const long w = std::strtol(text, &end, 10);
+  if (end == text || (*end != 'x' && *end != 'X')) return false;
+  const char *second = end + 1;
+  const long h = std::strtol(second, &end, 10);
+  if (end == second || *end) return false;
+  if (w < 1 || h < 1 || w > kLargestSide || h > kLargestSide) return false;
+  width = int(w), height = int(h);
+  return true;
+}
+
+bool parse(const char *name, std::span<char *const> args, Options &o) {
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string arg = args[k];
+    const bool has_value = k + 1 < args.size();
+    if (arg == "--debug") {
+      o.debug = true;
+    } else if (arg == "-o" && has_value) {
+      o.out = args[++k];
+    } else if (arg == "--size" && has_value) {
+      if (!read_size(args[++k], o.width, o.height)) {
+        std::fprintf(stderr, "torvane3d %s: --size takes WIDTHxHEIGHT, each 1 to %d, not '%s'\n", name, kLargestSide,
+                     args[k]);
+        return false;
+      }
+    } else if (is_step(arg)) {
+      o.steps.push_back(arg);
+    } else if (!o.file && !arg.empty() && arg[0] != '-') {
+      o.file = args[k];
+    } else {
+      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, arg.c_str());
+      print_usage(name);
+      return false;
+    }
+  }
+  if (!o.out) {
+    print_usage(name);
+    return false;
+  }
+  return true;
+}
+
+struct GraphDeleter {
+  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
+};
+struct DataDeleter {
+  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
+};
+using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
+
+// The built-in chart's surface: the peaks function on a 60 x 60 grid over [-3, 3] x [-3, 3].
+DataPtr peaks_data() {
+  constexpr int n = 60;
+  const double step = 6.0 / (n - 1);
+  DataPtr data(Vex3dDataCreateGrid(n, n, 1e308, step, step, -3, -3, 1));
+  if (!data) return data;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) {
+      const double x = -3 + i * step, y = -3 + j * step;
+      data->grid.values[i][j] = 3 * (1 - x) * (1 - x) * std::exp(-x * x - (y + 1) * (y + 1)) -
+                                10 * (x / 5 - x * x * x - std::pow(y, 5)) * std::exp(-x * x - y * y) -
+                                std::exp(-(x + 1) * (x + 1) - y * y) / 3;
+    }
+  return data;
+}
+
+}  // namespace
+
+int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
+  const char *name = command.name;
+  Options o;
+  if (!parse(name, args, o)) return 2;
+  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+
+  DataPtr data;
+  if (o.file) {
+    char error[VEX3D_ERROR_SIZE] = "";
+    data.reset(Vex3dDataRead(o.file, error));
+    if (!data) {
+      std::fprintf(stderr, "torvane3d %s: %s\n", name, error[0] ? error : "cannot read the data file");
+      return 1;
+    }
+  } else {
+    data = peaks_data();
+  }
+  const std::unique_ptr<Vex3dGraph, GraphDeleter> graph(Vex3dCreateGraph());
+  if (!graph || !data) {
+    std::fprintf(stderr, "torvane3d: out of memory\n");
+    return 1;
+  }
+  Vex3dGraph *g = graph.get();
+  Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height,
+                 VEX3D_SURFACE_DATA, data.get(), 0);
+  if (!o.file)
+    Vex3dSetValues(g, VEX3D_DRAW_SHADED, 1, VEX3D_DRAW_ZONES, 1, VEX3D_DRAW_MESH, 1, VEX3D_DRAW_CONTOURS, 1,
+                   VEX3D_PROJECT_ZMIN, Vex3dProjectContours | Vex3dProjectZones, 0);
+  for (const std::string &step : o.steps)
+    if (apply_step(g, step, stdout, stderr) != StepResult::Done) return 1;
+
+  vex3d::platform::RasterContext raster(o.width, o.height);
+  if (!raster.ok()) {
+    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
+    return 1;
+  }
+  vex3d::set_current_context(g, &raster);
+  vex3d::prepare_context(g);
+  g->graph_rect = vex3d::Rect{0, 0, o.width, o.height};  // no page layout yet: the chart area is the picture
+  vex3d::compute_view(g);
+  command.draw(g);
+  vex3d::set_current_context(g, nullptr);
+
+  // Written whole or not at all: into a file beside it, renamed once complete.
+  const std::string out = o.out, part = out + ".part";
+  std::string error;
+  if (!vex3d::platform::write_png(part, raster.pixels(), &error) || std::rename(part.c_str(), out.c_str()) != 0) {
+    if (error.empty()) error = std::strerror(errno);
+    std::remove(part.c_str());
+    std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", name, o.out, error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace torvane3d_cli

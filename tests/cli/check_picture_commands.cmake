@@ -1,0 +1,52 @@
+# The sub-commands that draw pictures (render, cube) end to end:
+#   cmake -DTORVANE3D=... -DDIR=... -DOUT=<folder> -P this file.
+# A picture comes out only when everything succeeded: a failure leaves no file behind.
+include(${CMAKE_CURRENT_LIST_DIR}/run_torvane3d.cmake)
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+
+# expect_picture(COMMAND STATUS MESSAGE-REGEX PICTURE ARGS...): the status, a message on
+# standard error matching the pattern, and the picture written or not (PICTURE 1 or 0).
+function(expect_picture command status pattern picture)
+  set(png ${OUT}/out.png)
+  file(REMOVE ${png})
+  run(${command} ${ARGN} -o ${png})
+  if(NOT rc EQUAL ${status} OR NOT err MATCHES "${pattern}")
+    message(FATAL_ERROR "${command} ${ARGN}: status ${rc} (expected ${status})\n${err}")
+  endif()
+  if(EXISTS ${png} AND NOT picture)
+    message(FATAL_ERROR "${command} ${ARGN}: wrote a picture although it failed")
+  endif()
+  if(picture)
+    file(READ ${png} head LIMIT 8 HEX)
+    if(NOT head STREQUAL "89504e470d0a1a0a")
+      message(FATAL_ERROR "${command} ${ARGN}: no PNG written")
+    endif()
+  endif()
+  file(GLOB leftovers ${OUT}/*.part)
+  if(leftovers)
+    message(FATAL_ERROR "${command} ${ARGN}: left ${leftovers}")
+  endif()
+endfunction()
+
+expect_picture(render 0 "^$" 1)                                           # the built-in chart
+expect_picture(render 0 "^$" 1 ${DIR}/files/grid.dat TYPE=TypeBar --size 120x90)
+expect_picture(render 1 "Unable to open" 0 ${DIR}/files/absent.dat)
+expect_picture(render 1 "Setting resource TYPE to Pie did NOT succeed" 0 TYPE=Pie)
+expect_picture(render 1 "unknown graph resource 'NO_SUCH'" 0 NO_SUCH=1)
+expect_picture(render 2 "--size takes WIDTHxHEIGHT" 0 --size 100000x100000)
+expect_picture(render 2 "--size takes WIDTHxHEIGHT" 0 --size 0x10)
+expect_picture(render 2 "unexpected argument '--bogus'" 0 --bogus)
+
+# The cube shares render's arguments, data and messages.
+expect_picture(cube 0 "^$" 1)                                             # the built-in chart's cube
+expect_picture(cube 0 "^$" 1 ${DIR}/files/grid.dat XROTATION=-90 --size 120x90)
+expect_picture(cube 1 "Unable to open" 0 ${DIR}/files/absent.dat)
+expect_picture(cube 1 "Setting resource TYPE to Pie did NOT succeed" 0 TYPE=Pie)
+expect_picture(cube 2 "^torvane3d cube: unexpected argument '--bogus'" 0 --bogus)
+
+# A picture that cannot be written: the message names it and nothing is left.
+run(render -o ${OUT}/no/such/folder/out.png)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "cannot write ${OUT}/no/such/folder/out.png")
+  message(FATAL_ERROR "unwritable picture: status ${rc}\n${err}")
+endif()
