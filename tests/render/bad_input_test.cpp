@@ -1,12 +1,16 @@
 // Bad ranges, scales, rotations and chart areas: the view stays finite and
-// nothing that is not a number reaches the device coordinates.
+// nothing that is not a number reaches the device coordinates or the drawing
+// operations.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 #include "basecube.h"
+#include "body.h"
+#include "recording_context.h"
 #include "view_fixture.h"
+#include "w_render.h"
 
 namespace vex3d {
 namespace {
@@ -18,9 +22,47 @@ bool finite(const Matrix &m) {
   return true;
 }
 
+// Where the drawn points must lie: inside the chart area, or (shifted far
+// left and down) beyond its right and bottom edges. A coordinate that is not
+// a number would land at minus the device limit, outside both.
+enum class Reach { kChartArea, kBeyondRightAndBottom };
+
 class BadInputTest : public ViewTest {
  protected:
-  void expect_finite_view(const std::string &what) {
+  void SetUp() override {
+    ViewTest::SetUp();
+    set_current_context(g(), &recording_);
+    // Every part of the cube drawn: titles, grid lines on every plane, back faces.
+    Vex3dSetValues(g(), VEX3D_XAXIS_TITLE, "Distance east", VEX3D_YAXIS_TITLE, "North", VEX3D_ZAXIS_TITLE, "Height",
+                   VEX3D_XGRID_LINES, 7, VEX3D_YGRID_LINES, 7, VEX3D_ZGRID_LINES, 7, VEX3D_DATA_AREA_BACKGROUND_COLOR,
+                   0xE0E0E0, 0);
+  }
+  void TearDown() override { set_current_context(g(), nullptr); }
+
+  // The empty cube and the preview outline drawn through the operation table.
+  void expect_sound_drawing(const std::string &what, Reach reach) {
+    recording_.clear();
+    draw_empty_chart(g());
+    draw_preview_outline(g());
+    const int f = coordinate_factor(g()->draw_ops);
+    const Rect &area = g()->graph_rect;
+    const int left = area.x * f, right = (area.x + area.width) * f;
+    const int top = area.y * f, bottom = (area.y + area.height) * f;
+    int lines = 0;
+    for (const platform::RecordedOp &op : recording_.ops()) {
+      lines += op.primitive == platform::Primitive::kPolyline;
+      for (const platform::Point &p : op.points) {
+        const bool sound = reach == Reach::kChartArea ? p.x >= left && p.x <= right && p.y >= top && p.y <= bottom
+                                                      : p.x > right && p.y > bottom;
+        ASSERT_TRUE(sound) << what << ": (" << p.x << ", " << p.y << ")";
+      }
+    }
+    if (find_view_state(g())->drawable) {
+      EXPECT_GE(lines, 12) << what << ": the cube's edges at least";
+    }
+  }
+
+  void expect_finite_view(const std::string &what, Reach reach = Reach::kChartArea) {
     const ViewState &v = compute();
     for (const Matrix *m : {&v.normalize, &v.normalize_inverse, &v.rotation, &v.rotation_inverse, &v.perspective,
                             &v.viewport, &v.viewport_inverse, &v.cube_to_device, &v.transform})
@@ -40,7 +82,10 @@ class BadInputTest : public ViewTest {
       EXPECT_TRUE(finite(t.placement)) << what;
       EXPECT_FALSE(t.text.empty()) << what;
     }
+    expect_sound_drawing(what, reach);
   }
+
+  platform::RecordingContext recording_;
 };
 
 TEST_F(BadInputTest, AxisRanges) {
@@ -85,8 +130,9 @@ TEST_F(BadInputTest, ScalesRotationsAndDepths) {
 }
 
 TEST_F(BadInputTest, ViewportExtremes) {
-  Vex3dSetValues(g(), VEX3D_VIEW_SCALE, 30.0, VEX3D_VIEW_XTRANSLATE, 1e300, VEX3D_VIEW_YTRANSLATE, -1e300, 0);
-  expect_finite_view("far shift");
+  // The window moves far left and down, the picture far right and down.
+  Vex3dSetValues(g(), VEX3D_VIEW_SCALE, 30.0, VEX3D_VIEW_XTRANSLATE, -1e300, VEX3D_VIEW_YTRANSLATE, 1e300, 0);
+  expect_finite_view("far shift", Reach::kBeyondRightAndBottom);
   Vex3dSetValues(g(), VEX3D_VIEW_SCALE, 1.0 / 30.0, VEX3D_VIEW_XTRANSLATE, 0.0, VEX3D_VIEW_YTRANSLATE, 0.0, 0);
   expect_finite_view("smallest zoom");
   g()->graph_rect = Rect{0, 0, 5, 5};
