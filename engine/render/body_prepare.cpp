@@ -121,7 +121,10 @@ bool prepare_drawing(Vex3dGraph *graph) {
   }
   const GridValues v = grid_values(graph);
   s.eye = eye_cell(graph, *view, v);
-  project_grid(graph, view->transform, traversal_runs_along_x(s.view_flags), s.grid);
+  // Stored in the order the cells are visited: the traversal's outer loop,
+  // or on a flat map the zone pass, which visits the x index outermost.
+  const bool flat = view->mode == DrawMode::kFlat;
+  project_grid(graph, view->transform, !flat && traversal_runs_along_x(s.view_flags), s.grid);
 
   const int factor = std::max(1, coordinate_factor(graph->draw_ops));
   const Rect inner = inner_chart_rect(graph->graph_rect, graph->graph_border, graph->graph_border_width);
