@@ -17,22 +17,37 @@ namespace {
 using Wide = __int128;
 
 // floor(n / d) for d > 0.
-Wide floor_div(Wide n, Wide d) {
-  Wide q = n / d;
+template <typename Int>
+Int floor_div(Int n, Int d) {
+  Int q = n / d;
   if ((n % d != 0) && (n < 0)) --q;
   return q;
 }
 
-// Sets the edge on scanline y: its first pixel and the stepping.
-void start_edge(SpanScratch::Edge &e, long long x0, long long y0, long long dx, long long dy, int y) {
-  const long long d = 2 * dy;
+// The first pixel of an edge on scanline y and the remainder, in Int, which
+// must hold (2 (y - y0) + 1) dx.
+template <typename Int>
+void first_pixel(SpanScratch::Edge &e, long long x0, long long y0, long long dx, long long dy, int y) {
+  const Int d = 2 * static_cast<Int>(dy);
   // m = -(numerator); first pixel = x0 - floor(m / d).
-  const Wide m = static_cast<Wide>(dy) - static_cast<Wide>(2 * (static_cast<long long>(y) - y0) + 1) * dx;
-  const Wide q = floor_div(m, d);
+  const Int m = static_cast<Int>(dy) - static_cast<Int>(2 * (static_cast<long long>(y) - y0) + 1) * dx;
+  const Int q = floor_div(m, d);
   e.x = x0 - static_cast<long long>(q);
   e.frac = static_cast<long long>(m - q * d);
+}
+
+// Sets the edge on scanline y: its first pixel and the stepping.
+void start_edge(SpanScratch::Edge &e, long long x0, long long y0, long long dx, long long dy, int y) {
+  // Device coordinates are nearly always far below 2^30: 64 bits hold the
+  // product then, and the 128-bit division is needed only beyond.
+  constexpr long long kNarrow = 1LL << 30;
+  if (dx > -kNarrow && dx < kNarrow && static_cast<long long>(y) - y0 < kNarrow)
+    first_pixel<long long>(e, x0, y0, dx, dy, y);
+  else
+    first_pixel<Wide>(e, x0, y0, dx, dy, y);
+  const long long d = 2 * dy;
   const long long step = -2 * dx;
-  const long long sq = static_cast<long long>(floor_div(step, d));
+  const long long sq = floor_div(step, d);
   e.step_whole = -sq;
   e.step_frac = step - sq * d;
   e.denominator = d;
