@@ -103,6 +103,16 @@ bool DataLexer::read_keyword(std::string &keyword) {
 }
 
 bool DataLexer::scan_number(double &value) {
+  // Most numbers are plain decimals followed by white space: read at once,
+  // without measuring the token first.
+  const std::size_t available = fill(kMaxNumber + 2);
+  const char *start = buffer_.get() + pos_;
+  const auto [stop, failed] = std::from_chars(start, start + available, value);
+  const std::size_t read = static_cast<std::size_t>(stop - start);
+  if (failed == std::errc() && read > 0 && read <= kMaxNumber && read < available && is_white(*stop)) {
+    consume_token(read);
+    return true;
+  }
   const std::size_t n = token_length(kMaxNumber);
   if (n == std::string::npos || n == 0 || n > kMaxNumber) return false;
   const char *token = buffer_.get() + pos_;
