@@ -16,8 +16,8 @@ struct Bitmap {
   ImageView view() const { return ImageView{pixels.data(), width, height, width}; }
 };
 
-// Writes the pixels as an 8-bit RGB PNG, or RGBA when any pixel is not
-// opaque. Returns false (with a reason in `error` when given) on failure.
+// Writes the pixels as an 8-bit PNG: with a palette when they are opaque in
+// at most 256 colours, RGB when opaque in more, RGBA when any is not opaque. Returns false (with a reason in `error` when given) on failure.
 bool write_png(const std::string &path, const ImageView &image, std::string *error = nullptr);
 
 // Reads a PNG file of any kind; false when the file is missing, not a PNG,

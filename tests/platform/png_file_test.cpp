@@ -14,27 +14,50 @@ using namespace vex3d::platform;
 
 std::string temp_path(const char *name) { return ::testing::TempDir() + name; }
 
-TEST(PngFiles, OpaqueAndTranslucentImagesComeBackAsTheyWere) {
-  RasterContext r(7, 5);
-  r.set_brush({0x102030, false});
-  r.fill_rectangle({0, 0, 7, 5});
-  r.set_pen(Pen{.color = 0xFFFFFF, .dashes = {}});
-  r.draw_line({0, 0}, {6, 4});
-  for (bool translucent : {false, true}) {
-    RasterContext t(7, 5);
-    if (translucent) {
-      t.set_brush({0x0000FF, false});
-      t.fill_rectangle({1, 1, 3, 3});  // the rest stays transparent
+// Every layout the writer picks keeps every pixel: few opaque colours (a
+// palette), exactly 256 and 257 of them (the palette's limit), and
+// transparency.
+TEST(PngFiles, ImagesComeBackAsTheyWereInEveryLayout) {
+  struct Case {
+    const char *name;
+    int colors;        // distinct opaque colours drawn one per pixel, 0 for the line picture
+    bool translucent;  // a square on a transparent ground
+    int color_type;    // in the file's header: 3 palette, 2 RGB, 6 RGBA
+  };
+  const Case cases[] = {{"line", 0, false, 3},
+                        {"colours256", 256, false, 3},
+                        {"colours257", 257, false, 2},
+                        {"translucent", 0, true, 6}};
+  for (const Case &c : cases) {
+    RasterContext image(23, 13);
+    if (c.translucent) {
+      image.set_brush({0x0000FF, false});
+      image.fill_rectangle({1, 1, 3, 3});  // the rest stays transparent
+    } else {
+      image.set_brush({0x102030, false});
+      image.fill_rectangle({0, 0, 23, 13});
+      image.set_pen(Pen{.color = 0xFFFFFF, .dashes = {}});
+      image.draw_line({0, 0}, {6, 4});
     }
-    RasterContext &image = translucent ? t : r;
-    const std::string path = temp_path(translucent ? "translucent.png" : "opaque.png");
-    ASSERT_TRUE(write_png(path, image.pixels()));
+    for (int k = 0; k < c.colors; ++k) {
+      // Green tells k % 64 apart, red then k / 64; k = 16 is the ground's colour.
+      image.set_brush({static_cast<Rgb>(0x010203 * (k % 64) + 0x300000 * (k / 64)), false});
+      image.fill_rectangle({k % 23, k / 23, 1, 1});
+    }
+    const std::string path = temp_path((std::string(c.name) + ".png").c_str());
+    ASSERT_TRUE(write_png(path, image.pixels())) << c.name;
+    std::ifstream file(path, std::ios::binary);
+    char header[26] = {};
+    file.read(header, sizeof header);
+    EXPECT_EQ(header[25], c.color_type) << c.name;
     Bitmap back;
-    ASSERT_TRUE(read_png(path, back));
-    ASSERT_EQ(back.width, 7);
-    ASSERT_EQ(back.height, 5);
-    for (int y = 0; y < 5; ++y)
-      for (int x = 0; x < 7; ++x) EXPECT_EQ(back.pixels[y * 7 + x], image.pixel(x, y)) << x << "," << y;
+    ASSERT_TRUE(read_png(path, back)) << c.name;
+    ASSERT_EQ(back.width, 23);
+    ASSERT_EQ(back.height, 13);
+    int wrong = 0;
+    for (int y = 0; y < 13; ++y)
+      for (int x = 0; x < 23; ++x) wrong += back.pixels[y * 23 + x] != image.pixel(x, y);
+    EXPECT_EQ(wrong, 0) << c.name;
     std::remove(path.c_str());
   }
 }
