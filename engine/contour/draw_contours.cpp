@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "draw_ops.h"
+#include "levels.h"
 #include "graph_contours.h"
 #include "styles.h"
 
@@ -90,6 +91,80 @@ void fill_pieces(Vex3dGraph *graph, const ContourResult &r, int zone, std::span<
 
 ZoneMethod zone_method(const Vex3dGraph *graph) {
   return graph->zone_method == Vex3dZoneCells ? ZoneMethod::kCells : ZoneMethod::kContours;
+}
+
+// Whole cells of one zone running down a column, filled as one polygon: its
+// sides are the device positions of the grid points along the column's two
+// grid lines. On a flat grid the cells of a column meet edge to edge without
+// overlapping, so the polygon covers the pixels the cells would cover one by
+// one, in one fill; on dense grids most cells are whole and sub-pixel.
+class ColumnRun {
+ public:
+  ColumnRun(Vex3dGraph *graph, const ContourResult &r, ProjectFn project) : graph_(graph), r_(r), project_(project) {}
+
+  // Adds cell (i, j) of `zone` to the run, ending the run first unless the
+  // cell continues it.
+  void add(int i, int j, int zone) {
+    if (active_ && (zone != zone_ || i != i_ || j != next_j_)) end();
+    if (!active_) {
+      active_ = true;
+      i_ = i, zone_ = zone;
+      left_.clear(), right_.clear();
+      push(left_, project_(i, j));
+      push(right_, project_(i + 1, j));
+    }
+    push(left_, project_(i, j + 1));
+    push(right_, project_(i + 1, j + 1));
+    next_j_ = j + 1;
+  }
+
+  // Fills the run, if any, in its zone's colour.
+  void end() {
+    if (!active_) return;
+    active_ = false;
+    bool has = false;
+    const int color = zone_fill_color(graph_, r_, zone_, has);
+    if (!has) return;
+    left_.insert(left_.end(), right_.rbegin(), right_.rend());
+    if (left_.size() < 3) return;
+    const Vex3dDrawOps &ops = *graph_->draw_ops;
+    ops.setsolidfill(graph_, color);
+    ops.primitives[0].fillpolygon(graph_, left_.data(), int(left_.size()), 0, VEX3D_COORD_ABSOLUTE);
+  }
+
+ private:
+  // A point equal to the last adds nothing, and one in line with the last
+  // two replaces the last: the outline stays the same with fewer vertices.
+  static void push(std::vector<Vex3dDevicePoint> &side, ScreenPoint p) {
+    const Vex3dDevicePoint d{p.x, p.y};
+    const std::size_t n = side.size();
+    if (n >= 1 && side[n - 1].x == d.x && side[n - 1].y == d.y) return;
+    if (n >= 2) {
+      const long long ax = side[n - 1].x - side[n - 2].x, ay = side[n - 1].y - side[n - 2].y;
+      const long long bx = d.x - (long long)side[n - 1].x, by = d.y - (long long)side[n - 1].y;
+      if (ax * by == ay * bx) {
+        side[n - 1] = d;
+        return;
+      }
+    }
+    side.push_back(d);
+  }
+
+  Vex3dGraph *graph_;
+  const ContourResult &r_;
+  ProjectFn project_;
+  std::vector<Vex3dDevicePoint> left_, right_;
+  bool active_ = false;
+  int i_ = 0, zone_ = 0, next_j_ = 0;
+};
+
+// The zone of a cell no contour segment crosses, as its one zone piece gets
+// it (the mean of its corners); -1 for a hole cell or a cell that is cut.
+int whole_cell_zone(const ContourResult &r, const GridWindow &g, int i, int j) {
+  const Vex3dContourCell cell = contour_cell(r, i, j);
+  if (cell.hole || cell.count != 0) return -1;
+  const double mean = (g.at(i, j + 1) + g.at(i, j) + g.at(i + 1, j) + g.at(i + 1, j + 1)) / 4;
+  return zone_index(r.levels, mean);
 }
 
 }  // namespace
@@ -180,10 +255,21 @@ void fill_all_zones(Vex3dGraph *graph, ProjectFn project, const Rect *repaint) {
   std::vector<char> skip_row(std::size_t(ny - 1));
   for (int j = 0; j + 1 < ny; ++j) skip_row[std::size_t(j)] = same_line(0, j, nx - 1, j, 0, j + 1, nx - 1, j + 1);
 
+  // Whole cells are gathered into column runs when zones come from the
+  // contours and the whole grid is drawn.
+  const bool runs = !cells && !repaint;
+  ColumnRun run(graph, r, project);
   for (int i = 0; i + 1 < nx; ++i) {
     if (same_line(i, 0, i, ny - 1, i + 1, 0, i + 1, ny - 1)) continue;
     for (int j = 0; j + 1 < ny; ++j) {
       if (skip_row[std::size_t(j)]) continue;
+      if (runs) {
+        if (const int zone = whole_cell_zone(r, state->source, i, j); zone >= 0) {
+          run.add(i, j, zone);
+          continue;
+        }
+        run.end();
+      }
       const ScreenPoint corner[4] = {project(i, j), project(i + 1, j), project(i + 1, j + 1), project(i, j + 1)};
       if (repaint) {
         int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
@@ -198,6 +284,7 @@ void fill_all_zones(Vex3dGraph *graph, ProjectFn project, const Rect *repaint) {
       fill_cell_zones(graph, i, j, project, &batch);
     }
   }
+  run.end();
   batch.finish(draw);
 }
 

@@ -37,7 +37,10 @@ void draw_contour_lines(Vex3dGraph *graph);
 // zone by zone at the end. Columns and rows whose two grid lines project
 // onto the same device line are skipped, and, given a repaint rectangle, so
 // is a cell whose device box lies wholly outside it. With zones made from
-// cells, a cell is one rectangle.
+// cells, a cell is one rectangle. The grid must be flat on the device (the
+// map, the floor, the ceiling): when zones come from the contours and there
+// is no repaint rectangle, uncut cells of one zone running down a column are
+// filled at once as one polygon, as they go, covering the same pixels.
 void fill_all_zones(Vex3dGraph *graph, ProjectFn project, const Rect *repaint);
 
 }  // namespace vex3d
