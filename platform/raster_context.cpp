@@ -36,13 +36,17 @@ RasterContext::~RasterContext() = default;
 RasterContext::Direct RasterContext::direct() {
   Direct t;
   if (!ok()) return t;
-  cairo_surface_t *surface = cairo_get_target(cairo());
   if (!direct_) {
+    cairo_surface_t *surface = cairo_get_target(cairo());
     cairo_surface_flush(surface);
     direct_ = true;
+    if (!surface_pixels_) {
+      surface_pixels_ = reinterpret_cast<std::uint32_t *>(cairo_image_surface_get_data(surface));
+      surface_stride_ = cairo_image_surface_get_stride(surface) / 4;
+    }
   }
-  t.pixels = reinterpret_cast<std::uint32_t *>(cairo_image_surface_get_data(surface));
-  t.stride = cairo_image_surface_get_stride(surface) / 4;
+  t.pixels = surface_pixels_;
+  t.stride = surface_stride_;
   t.clip = t.pixels ? effective_clip() : Box{};
   return t;
 }

@@ -52,6 +52,10 @@ class RasterContext final : public CairoContext {
   double dpi_;
   bool fast_paths_ = true;
   bool direct_ = false;  // the pixels were written past cairo since it last drew
+  // The image surface's pixels and row length in pixels: fixed for its
+  // lifetime, asked of cairo once.
+  std::uint32_t *surface_pixels_ = nullptr;
+  int surface_stride_ = 0;
 };
 
 }  // namespace vex3d::platform
