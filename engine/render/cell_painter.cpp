@@ -80,16 +80,33 @@ bool edge_meshed(const BodyPass &pass, int i, int j, int edge) {
   }
 }
 
+// Whether a fill of the cell can cover a pixel: not when its corners share
+// one device column or one device row. Its zone pieces lie between its
+// corners, so they cover nothing either. On dense grids most cells are such.
+bool covers_area(const DevicePoint corner[4]) {
+  bool one_x = true, one_y = true;
+  for (int k = 1; k < 4; ++k) {
+    one_x = one_x && corner[k].x == corner[0].x;
+    one_y = one_y && corner[k].y == corner[0].y;
+  }
+  return !one_x && !one_y;
+}
+
 void paint_cell(BodyPass &pass, const DevicePoint corner[4], int i, int j) {
   const Facing side = facing(corner, 4);
   BodyCanvas &canvas = pass.canvas;
+  const bool area = covers_area(corner);
   for (int k = 0; k < pass.painter.count; ++k) {
     switch (pass.painter.steps[k]) {
-      case PaintStep::kErase: canvas.fill(corner, 4, pass.erase_color); break;
-      case PaintStep::kShade: canvas.fill(corner, 4, side.shade(pass, cell_color(pass, i, j))); break;
+      case PaintStep::kErase:
+        if (area) canvas.fill(corner, 4, pass.erase_color);
+        break;
+      case PaintStep::kShade:
+        if (area) canvas.fill(corner, 4, side.shade(pass, cell_color(pass, i, j)));
+        break;
       case PaintStep::kMesh: quad_mesh(pass, corner, i, j, side.mesh(pass)); break;
       case PaintStep::kZoneFillOrShade:
-        if (!zone_fill(pass, i, j)) canvas.fill(corner, 4, side.shade(pass, cell_color(pass, i, j)));
+        if (area && !zone_fill(pass, i, j)) canvas.fill(corner, 4, side.shade(pass, cell_color(pass, i, j)));
         break;
       case PaintStep::kZonedMeshOrMesh:
         if (!zoned_mesh(pass, i, j)) quad_mesh(pass, corner, i, j, side.mesh(pass));

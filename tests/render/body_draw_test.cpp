@@ -65,6 +65,21 @@ TEST_F(BodyTest, FlatCellIsOneQuadrilateral) {
   EXPECT_EQ(fills_in(kTop).size() + fills_in(kBottom).size(), 1u);
 }
 
+TEST_F(BodyTest, CellSeenEdgeOnIsNotFilledButMeshed) {
+  // The flat cell seen from its own plane lies on one device row: a fill
+  // would cover no pixel and is left out, its mesh is drawn.
+  use(make_grid(2, 2, [](int, int) { return 0.0; }));
+  Vex3dSetValues(g(), VEX3D_DRAW_MESH, 1, VEX3D_DRAW_SHADED, 1, VEX3D_ZMIN, -1.0, VEX3D_ZMAX, 1.0, 0);
+  for (const double x_rotation : {20.0, 0.0}) {
+    rotate(x_rotation, 0, 0);
+    draw();
+    const DevicePoint a = body().grid.at(0, 0), b = body().grid.at(1, 1);
+    EXPECT_EQ(a.y == b.y, x_rotation == 0) << x_rotation;
+    EXPECT_EQ(fills_in(kTop).size() + fills_in(kBottom).size(), x_rotation == 0 ? 0u : 1u) << x_rotation;
+    EXPECT_FALSE(lines_in(kMeshTop).empty() && lines_in(kMeshBottom).empty()) << x_rotation;
+  }
+}
+
 // ---- Mesh flags as the drawing prepares them
 
 TEST_F(BodyTest, MeshFilterThreeOnElevenRows) {
