@@ -14,19 +14,22 @@ int saturate(long long v) { return static_cast<int>(std::clamp<long long>(v, -(1
 // The points made absolute, in the state's scratch storage.
 std::span<const platform::Point> absolute_points(OutputState &out, const Vex3dDevicePoint *points, int count,
                                                  int mode) {
-  out.points.clear();
-  if (!points || count <= 0) return {};
-  out.points.reserve(static_cast<std::size_t>(count));
-  long long x = 0, y = 0;
-  for (int i = 0; i < count; ++i) {
-    if (mode == VEX3D_COORD_PREVIOUS && i > 0) {
-      x += points[i].x;
-      y += points[i].y;
-    } else {
-      x = points[i].x;
-      y = points[i].y;
-    }
-    out.points.push_back({saturate(x), saturate(y)});
+  if (!points || count <= 0) {
+    out.points.clear();
+    return {};
+  }
+  out.points.resize(static_cast<std::size_t>(count));
+  platform::Point *to = out.points.data();
+  if (mode != VEX3D_COORD_PREVIOUS) {
+    for (int i = 0; i < count; ++i) to[i] = {points[i].x, points[i].y};
+    return out.points;
+  }
+  long long x = points[0].x, y = points[0].y;
+  to[0] = {points[0].x, points[0].y};
+  for (int i = 1; i < count; ++i) {
+    x += points[i].x;
+    y += points[i].y;
+    to[i] = {saturate(x), saturate(y)};
   }
   return out.points;
 }

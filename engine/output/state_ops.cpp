@@ -15,6 +15,11 @@ void push_pen(OutputState &out) {
   if (out.context) out.context->set_pen(out.state.pen);
 }
 
+void set_text_color(OutputState &out, int color) {
+  out.state.text_color = platform::rgb_of(color);
+  if (out.context) out.context->set_text_color(out.state.text_color);
+}
+
 void push_brush(OutputState &out) {
   out.state.brush = platform::Brush{platform::rgb_of(out.fill_color), out.stipple_brush};
   if (out.context) out.context->set_brush(out.state.brush);
@@ -67,22 +72,31 @@ extern "C" void vex3d_win_setfillstyle(Vex3dGraph *graph, int style) {
   push_brush(out);
 }
 
+// Slots 20 and 21 are set before nearly every primitive of a surface: each
+// makes the state of its two operations and hands it over once.
 extern "C" void vex3d_win_setsolidfill(Vex3dGraph *graph, int color) {
-  vex3d_win_setfillcolor(graph, color);
-  vex3d_win_setfillstyle(graph, 1);
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.fill_color = color;  // slot 24
+  out.fill_style = 1;      // slot 19 with 1
+  out.stipple_brush = false;
+  push_brush(out);
 }
 
 extern "C" void vex3d_win_setsolidline(Vex3dGraph *graph, int color) {
-  vex3d_win_setforeground(graph, color);
-  vex3d_win_setlineattributes(graph, 1, 1, 2, 3);
+  if (!graph) return;
+  OutputState &out = output_state(graph);
+  out.pen.color = color;  // slot 23
+  set_text_color(out, color);
+  apply_line_attributes(out.pen, 1, 1, 2, 3, is_metafile(out.context));  // slot 25
+  push_pen(out);
 }
 
 extern "C" void vex3d_win_setforeground(Vex3dGraph *graph, int color) {
   if (!graph) return;
   OutputState &out = output_state(graph);
   out.pen.color = color;
-  out.state.text_color = platform::rgb_of(color);
-  if (out.context) out.context->set_text_color(out.state.text_color);
+  set_text_color(out, color);
   push_pen(out);
 }
 

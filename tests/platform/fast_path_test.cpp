@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "raster_context.h"
@@ -53,7 +54,7 @@ bool centre_on_edge(const std::vector<Point> &polygon, int x, int y) {
     // Twice the centre, so that everything stays in integers.
     const long long cx = 2LL * x + 1, cy = 2LL * y + 1;
     const long long ax = 2LL * a.x, ay = 2LL * a.y, bx = 2LL * b.x, by = 2LL * b.y;
-    const long long cross = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+    const __int128 cross = static_cast<__int128>(bx - ax) * (cy - ay) - static_cast<__int128>(by - ay) * (cx - ax);
     const bool between = std::min(ax, bx) <= cx && cx <= std::max(ax, bx) && std::min(ay, by) <= cy && cy <= std::max(ay, by);
     if (cross == 0 && between) return true;
   }
@@ -76,18 +77,43 @@ bool centre_inside(const std::vector<Point> &polygon, int x, int y) {
   return inside;
 }
 
+std::string describe(const std::vector<Point> &polygon) {
+  std::string text;
+  for (const Point &p : polygon) text += "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+  return text;
+}
+
+// A convex cell like those of a surface: n vertices round a centre in
+// [lo, hi]², `across` pixels wide, in turning order.
+std::vector<Point> convex_cell(std::mt19937 &rng, int n, int lo, int hi, double across) {
+  std::uniform_real_distribution<double> centre(lo, hi), unit(0, 1);
+  const double cx = centre(rng), cy = centre(rng), turn = unit(rng) * 6.283185307179586;
+  std::vector<Point> points;
+  for (int k = 0; k < n; ++k) {
+    const double a = turn + (k + 0.8 * unit(rng)) * 6.283185307179586 / n;
+    points.push_back({static_cast<int>(std::lround(cx + across / 2 * std::cos(a))),
+                      static_cast<int>(std::lround(cy + across / 2 * std::sin(a)))});
+  }
+  return points;
+}
+
 TEST(FastPaths, PolygonFillsFollowThePixelCentreRule) {
   std::mt19937 rng(7);
   struct Kind {
     int vertices, lo, hi;
+    double convex_across;  // 0: vertices anywhere in [lo, hi]²
   };
-  // Small cells, large self-intersecting shapes, and shapes reaching far
-  // past the surface; each under a clip sometimes.
-  const Kind kinds[] = {{3, 10, 20}, {4, 30, 40}, {5, 0, 95}, {9, -50, 150}, {12, -4000000, 4000000}};
+  // Small cells (convex ones, some over the surface's edges), large
+  // self-intersecting shapes, and shapes reaching far past the surface;
+  // each under a clip sometimes.
+  const Kind kinds[] = {{3, 10, 20, 0},  {4, 30, 40, 0},    {4, 0, 95, 7},        {5, -3, 99, 10},
+                        {6, 40, 50, 40}, {5, 0, 95, 0},     {9, -50, 150, 0},     {12, -4000000, 4000000, 0},
+                        {4, 0, 95, 3e9}};
   const Box clip_box{13, 21, 50, 40};
   for (const Kind &kind : kinds) {
     for (int round = 0; round < 40; ++round) {
-      const auto polygon = random_polygon(rng, kind.vertices, kind.lo, kind.hi);
+      const auto polygon = kind.convex_across > 0 ? convex_cell(rng, kind.vertices, kind.lo, kind.hi, kind.convex_across)
+                                                  : random_polygon(rng, kind.vertices, kind.lo, kind.hi);
       const bool clipped = round % 3 == 0;
       RasterContext r(kSize, kSize);
       if (clipped) r.set_clip(clip_box);
@@ -98,7 +124,7 @@ TEST(FastPaths, PolygonFillsFollowThePixelCentreRule) {
           if (centre_on_edge(polygon, x, y)) continue;
           const bool in_clip = !clipped || (x >= 13 && x < 63 && y >= 21 && y < 61);
           ASSERT_EQ(r.pixel(x, y) != 0, in_clip && centre_inside(polygon, x, y))
-              << x << "," << y << " polygon kind " << kind.vertices << " round " << round;
+              << x << "," << y << " polygon kind " << kind.vertices << " round " << round << ": " << describe(polygon);
         }
       }
     }
@@ -170,6 +196,32 @@ TEST(FastPaths, SlopedThinLinesPutTheirInkWhereCairoDoes) {
     });
     for (int x = a.x + 2; x < b.x - 2; ++x)
       EXPECT_NEAR(ink_centre(pair.fast, x), ink_centre(pair.slow, x), 0.25) << "column " << x << " round " << round;
+  }
+}
+
+TEST(FastPaths, ClippedThinLinesAreTheUnclippedLinesCutAtTheClip) {
+  // Ends inside and outside the clip in either coordinate, for lines
+  // stepping along x and along y.
+  const Box clip{20, 25, 50, 40};
+  const Point lines[][2] = {{{25, 30}, {65, 38}},  {{5, 30}, {90, 52}},  {{30, 10}, {60, 80}}, {{30, 20}, {66, 40}},
+                            {{45, 2}, {47, 94}},   {{10, 60}, {80, 70}}, {{68, 64}, {22, 26}}, {{19, 24}, {70, 65}},
+                            {{50, 30}, {90, 31}},  {{35, 64}, {36, 90}}};
+  for (const auto &l : lines) {
+    RasterContext whole(kSize, kSize), clipped(kSize, kSize);
+    clipped.set_clip(clip);
+    for (RasterContext *r : {&whole, &clipped}) {
+      Pen pen;
+      pen.color = 0x2050A0;
+      r->set_pen(pen);
+      r->draw_line(l[0], l[1]);
+    }
+    for (int y = 0; y < kSize; ++y) {
+      for (int x = 0; x < kSize; ++x) {
+        const bool inside = x >= 20 && x < 70 && y >= 25 && y < 65;
+        ASSERT_EQ(clipped.pixel(x, y), inside ? whole.pixel(x, y) : 0u)
+            << x << "," << y << " line " << l[0].x << "," << l[0].y << " to " << l[1].x << "," << l[1].y;
+      }
+    }
   }
 }
 
