@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "font_internal.h"
@@ -199,6 +201,8 @@ void CairoContext::ellipse_path(const ArcSpec &arc, double rx, double ry, bool p
   // A box one pixel across still draws: never scale by zero.
   rx = std::max(rx, 0.25);
   ry = std::max(ry, 0.25);
+  // Showing text leaves a current point; an arc would be joined to it.
+  cairo_new_path(cr_);
   cairo_save(cr_);
   cairo_translate(cr_, cx, cy);
   cairo_scale(cr_, rx, ry);
@@ -250,6 +254,7 @@ void CairoContext::do_text(Point origin, std::string_view utf8) {
   set_source_color(cr_, state().text_color);
   cairo_move_to(cr_, origin.x, origin.y);
   cairo_show_text(cr_, text.c_str());
+  cairo_new_path(cr_);  // no current point left for the next path to start from
   if (font.underline() || font.strikeout()) {
     const double width = font.text_width(utf8, resolution());
     const double scale = size / impl.design.units_per_em;
@@ -269,13 +274,20 @@ void CairoContext::do_text(Point origin, std::string_view utf8) {
 void CairoContext::do_image(const ImageView &image, const Box &dest) {
   if (!box_is_safe(dest)) return;
   apply_clip();
-  cairo_surface_t *source = cairo_image_surface_create_for_data(
-      reinterpret_cast<unsigned char *>(const_cast<std::uint32_t *>(image.pixels)), CAIRO_FORMAT_ARGB32, image.width,
-      image.height, image.stride * 4);
-  if (cairo_surface_status(source) != CAIRO_STATUS_SUCCESS) {
+  // A copy that cairo owns: vector surfaces write their pictures only when
+  // the document is finished, long after the caller's pixels are gone.
+  cairo_surface_t *source = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height);
+  unsigned char *data = cairo_image_surface_get_data(source);
+  if (cairo_surface_status(source) != CAIRO_STATUS_SUCCESS || !data) {
     cairo_surface_destroy(source);
     return;
   }
+  const int stride = cairo_image_surface_get_stride(source);
+  for (int y = 0; y < image.height; ++y)
+    std::memcpy(data + static_cast<std::ptrdiff_t>(y) * stride,
+                image.pixels + static_cast<std::ptrdiff_t>(y) * image.stride,
+                static_cast<std::size_t>(image.width) * 4);
+  cairo_surface_mark_dirty(source);
   cairo_pattern_t *pattern = cairo_pattern_create_for_surface(source);
   cairo_matrix_t m;
   cairo_matrix_init_scale(&m, static_cast<double>(image.width) / dest.width,

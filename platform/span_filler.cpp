@@ -181,8 +181,8 @@ bool fill_monotone_polygon(const PixelTarget &target, std::span<const Point> poi
     from = std::max(from, left);
     to = std::min(to, right);
     if (from < to)
-      fill_run(target.pixels + static_cast<long long>(y) * target.stride, static_cast<int>(from),
-               static_cast<int>(to), argb);
+      fill_run(target.pixels + static_cast<long long>(y) * target.stride, static_cast<int>(from), static_cast<int>(to),
+               argb);
     advance(one.edge);
     advance(other.edge);
   }

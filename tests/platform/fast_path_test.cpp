@@ -106,14 +106,15 @@ TEST(FastPaths, PolygonFillsFollowThePixelCentreRule) {
   // Small cells (convex ones, some over the surface's edges), large
   // self-intersecting shapes, and shapes reaching far past the surface;
   // each under a clip sometimes.
-  const Kind kinds[] = {{3, 10, 20, 0},  {4, 30, 40, 0},    {4, 0, 95, 7},        {5, -3, 99, 10},
-                        {6, 40, 50, 40}, {5, 0, 95, 0},     {9, -50, 150, 0},     {12, -4000000, 4000000, 0},
+  const Kind kinds[] = {{3, 10, 20, 0},  {4, 30, 40, 0}, {4, 0, 95, 7},    {5, -3, 99, 10},
+                        {6, 40, 50, 40}, {5, 0, 95, 0},  {9, -50, 150, 0}, {12, -4000000, 4000000, 0},
                         {4, 0, 95, 3e9}};
   const Box clip_box{13, 21, 50, 40};
   for (const Kind &kind : kinds) {
     for (int round = 0; round < 40; ++round) {
-      const auto polygon = kind.convex_across > 0 ? convex_cell(rng, kind.vertices, kind.lo, kind.hi, kind.convex_across)
-                                                  : random_polygon(rng, kind.vertices, kind.lo, kind.hi);
+      const auto polygon = kind.convex_across > 0
+                               ? convex_cell(rng, kind.vertices, kind.lo, kind.hi, kind.convex_across)
+                               : random_polygon(rng, kind.vertices, kind.lo, kind.hi);
       const bool clipped = round % 3 == 0;
       RasterContext r(kSize, kSize);
       if (clipped) r.set_clip(clip_box);
@@ -203,9 +204,9 @@ TEST(FastPaths, ClippedThinLinesAreTheUnclippedLinesCutAtTheClip) {
   // Ends inside and outside the clip in either coordinate, for lines
   // stepping along x and along y.
   const Box clip{20, 25, 50, 40};
-  const Point lines[][2] = {{{25, 30}, {65, 38}},  {{5, 30}, {90, 52}},  {{30, 10}, {60, 80}}, {{30, 20}, {66, 40}},
-                            {{45, 2}, {47, 94}},   {{10, 60}, {80, 70}}, {{68, 64}, {22, 26}}, {{19, 24}, {70, 65}},
-                            {{50, 30}, {90, 31}},  {{35, 64}, {36, 90}}};
+  const Point lines[][2] = {{{25, 30}, {65, 38}}, {{5, 30}, {90, 52}},  {{30, 10}, {60, 80}}, {{30, 20}, {66, 40}},
+                            {{45, 2}, {47, 94}},  {{10, 60}, {80, 70}}, {{68, 64}, {22, 26}}, {{19, 24}, {70, 65}},
+                            {{50, 30}, {90, 31}}, {{35, 64}, {36, 90}}};
   for (const auto &l : lines) {
     RasterContext whole(kSize, kSize), clipped(kSize, kSize);
     clipped.set_clip(clip);

@@ -145,6 +145,22 @@ TEST_P(RasterGraph, AlignedTextEndsAtX) {
   EXPECT_LE(left, 13);
 }
 
+TEST_P(RasterGraph, AnArcAfterTextStartsOnTheArc) {
+  // Text leaves the pen at its end; an arc drawn next must not be joined to
+  // it by a line.
+  vex3d_win_setfont(graph.get(), &graph->legend_font);
+  vex3d_win_drawstring(graph.get(), 2, 60, "HH");
+  vex3d_win_drawarc(graph.get(), 40, 4, 20, 20, 0, 5760);
+  vex3d_win_fillarc(graph.get(), 40, 30, 20, 20, 2880, 5760);
+  int stray = 0;
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const bool text = x < 30 && y > 40, arcs = x >= 38 && y < 53;
+      stray += !text && !arcs && raster.pixel(x, y) != kWhite;
+    }
+  EXPECT_EQ(stray, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(FastAndCairo, RasterGraph, ::testing::Bool(),
                          [](const auto &info) { return info.param ? "FastPaths" : "Cairo"; });
 

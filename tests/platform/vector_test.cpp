@@ -1,8 +1,10 @@
 // Vector contexts write SVG, PDF and PostScript to files and streams.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "vector_context.h"
 
@@ -46,6 +48,30 @@ TEST(VectorContexts, SvgKeepsThePageSizeInPoints) {
   draw_something(*ctx);
   ctx->finish();
   EXPECT_NE(out.find("width=\"300pt\""), std::string::npos) << "400 pixels at 96 per inch are 300 points";
+}
+
+TEST(VectorContexts, APictureIsWrittenAsItWasWhenDrawn) {
+  // A document is completed only at finish(); the pixels handed to
+  // draw_image belong to the caller and may be gone by then.
+  const auto svg_of_picture = [](bool overwrite_after_drawing) {
+    std::vector<std::uint32_t> pixels(6 * 4, 0xFFCC2200u);
+    std::string out;
+    auto ctx = VectorContext::to_stream(
+        VectorFormat::kSvg,
+        [&](const unsigned char *d, std::size_t n) { return out.append(reinterpret_cast<const char *>(d), n), true; },
+        60, 40);
+    ctx->draw_image(ImageView{pixels.data(), 6, 4, 6}, Box{5, 5, 30, 20});
+    if (overwrite_after_drawing) std::fill(pixels.begin(), pixels.end(), 0xFF00FF00u);
+    ctx->finish();
+    // The picture's data; the document's element names differ from one
+    // document to the next.
+    const std::string data = "data:image/png;base64,";
+    const auto from = out.find(data);
+    return from == std::string::npos ? std::string() : out.substr(from, out.find('"', from) - from);
+  };
+  const std::string kept = svg_of_picture(false), overwritten = svg_of_picture(true);
+  EXPECT_GT(kept.size(), 30u);
+  EXPECT_EQ(overwritten, kept);
 }
 
 TEST(VectorContexts, WriteFailuresAreReported) {
