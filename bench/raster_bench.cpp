@@ -153,8 +153,8 @@ void BM_PolygonsPlainCairo(benchmark::State &state) {
     for (const Polygon &p : set) {
       set_color(cr, p.color);
       cairo_move_to(cr, p.points[0].x, p.points[0].y);
-      for (int k = 1; k < p.count; ++k) cairo_line_to(cr, p.points[static_cast<std::size_t>(k)].x,
-                                                      p.points[static_cast<std::size_t>(k)].y);
+      for (int k = 1; k < p.count; ++k)
+        cairo_line_to(cr, p.points[static_cast<std::size_t>(k)].x, p.points[static_cast<std::size_t>(k)].y);
       cairo_close_path(cr);
       cairo_fill(cr);
     }

@@ -21,6 +21,8 @@ std::span<const Command> commands() {
       {"cube", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
        "draw the plot cube of a chart alone (edges, grid lines, axis labels and titles) into a PNG file", run_cube},
       {"specimen", "-o OUT.png", "draw every font of 3D text, flat and tilted, into a PNG sheet", run_specimen},
+      {"sheet", "-o OUT.png [--svg OUT.svg]",
+       "draw every drawing operation of the back end, labelled, into a PNG sheet (and an SVG one)", run_sheet},
   };
   return kCommands;
 }

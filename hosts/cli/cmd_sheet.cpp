@@ -1,0 +1,90 @@
+// torvane3d sheet -o OUT.png [--svg OUT.svg]: the sheet of the drawing
+// operations (operations_sheet.h), drawn into a raster context written as a
+// PNG file and, when asked, drawn again into an SVG file, so that a person
+// can compare what the back end makes of each operation in both.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "commands.h"
+#include "operations_sheet.h"
+#include "png_file.h"
+#include "raster_context.h"
+#include "restable.h"
+#include "vector_context.h"
+#include "w_render.h"
+
+namespace torvane3d_cli {
+namespace {
+
+constexpr const char *kUsage = "usage: torvane3d sheet -o OUT.png [--svg OUT.svg]\n";
+
+struct GraphDeleter {
+  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
+};
+
+void draw_into(vex3d::platform::DrawContext &context) {
+  const std::unique_ptr<Vex3dGraph, GraphDeleter> graph(Vex3dCreateGraph());
+  if (!graph) return;
+  vex3d::set_current_context(graph.get(), &context);
+  vex3d::prepare_context(graph.get());
+  draw_operations_sheet(graph.get());
+  vex3d::set_current_context(graph.get(), nullptr);
+}
+
+// Each file is written whole or not at all: into a file beside it, renamed
+// once complete.
+bool finish_file(const std::string &part, const char *out, bool written, std::string error) {
+  if (written && std::rename(part.c_str(), out) == 0) return true;
+  if (error.empty()) error = written ? std::strerror(errno) : "cannot write the file";
+  std::remove(part.c_str());
+  std::fprintf(stderr, "torvane3d sheet: cannot write %s: %s\n", out, error.c_str());
+  return false;
+}
+
+bool write_png_sheet(const char *out) {
+  vex3d::platform::RasterContext raster(kSheetWidth, kSheetHeight);
+  draw_into(raster);
+  const std::string part = std::string(out) + ".part";
+  std::string error;
+  const bool written = raster.ok() && vex3d::platform::write_png(part, raster.pixels(), &error);
+  return finish_file(part, out, written, error);
+}
+
+bool write_svg_sheet(const char *out) {
+  const std::string part = std::string(out) + ".part";
+  auto svg =
+      vex3d::platform::VectorContext::to_file(vex3d::platform::VectorFormat::kSvg, part, kSheetWidth, kSheetHeight);
+  if (svg->ok()) draw_into(*svg);
+  const bool written = svg->finish();
+  svg.reset();  // closes the file
+  return finish_file(part, out, written, "");
+}
+
+}  // namespace
+
+int run_sheet(std::span<char *const> args) {
+  const char *png = nullptr, *svg = nullptr;
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string arg = args[k];
+    if (arg == "-o" && k + 1 < args.size()) {
+      png = args[++k];
+    } else if (arg == "--svg" && k + 1 < args.size()) {
+      svg = args[++k];
+    } else {
+      std::fprintf(stderr, "torvane3d sheet: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
+      return 2;
+    }
+  }
+  if (!png) {
+    std::fprintf(stderr, "%s", kUsage);
+    return 2;
+  }
+  if (!write_png_sheet(png)) return 1;
+  if (svg && !write_svg_sheet(svg)) return 1;
+  return 0;
+}
+
+}  // namespace torvane3d_cli
