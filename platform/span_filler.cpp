@@ -176,10 +176,9 @@ bool fill_monotone_polygon(const PixelTarget &target, std::span<const Point> poi
   for (int y = first; y < last; ++y) {
     one.reach(y);
     other.reach(y);
-    long long from = one.edge.x, to = other.edge.x;
-    if (from > to) std::swap(from, to);
-    from = std::max(from, left);
-    to = std::min(to, right);
+    // Either side may be the left one (sides of a monotone polygon may cross).
+    const long long from = std::max(std::min(one.edge.x, other.edge.x), left);
+    const long long to = std::min(std::max(one.edge.x, other.edge.x), right);
     if (from < to)
       fill_run(target.pixels + static_cast<long long>(y) * target.stride, static_cast<int>(from), static_cast<int>(to),
                argb);
