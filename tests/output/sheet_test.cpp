@@ -93,7 +93,7 @@ TEST(OperationsSheet, Golden) {
   torvane3d_cli::draw_operations_sheet(graph.get());
   vex3d::set_current_context(graph.get(), nullptr);
   // Lines, arcs, text and stretched pictures are antialiased or filtered.
-  EXPECT_TRUE(golden::matches("output/sheet", raster, golden::kAntialiased));
+  EXPECT_TRUE(golden::matches("operations_sheet", raster, golden::kAntialiased));
 }
 
 }  // namespace
