@@ -2,6 +2,8 @@
 
 #include <cairo.h>
 
+#include <numbers>
+
 #include "raster_fill.h"
 
 namespace vex3d::platform {
@@ -22,6 +24,25 @@ cairo_t *new_image(int width, int height) {
 }  // namespace
 
 struct RasterContext::Direct : PixelTarget {};
+
+// The pixels cairo fills for a whole ellipse in a box of this size, as runs
+// relative to the box. A whole-pixel move of the box moves the path by whole
+// pixels, so cairo fills the same pattern wherever the box lies: found once
+// through cairo itself, then copied for every ellipse of that size.
+struct RasterContext::EllipseStamp {
+  struct Run {
+    int dy, x0, x1;  // row and columns [x0, x1) relative to the box
+  };
+  int width = 0, height = 0;
+  std::vector<Run> runs;
+};
+
+namespace {
+// Boxes up to this side go by stamp: symbols; larger ones stay with cairo.
+constexpr int kLargestStamp = 64;
+// Room around the box in the picture the stamp is taken from.
+constexpr int kStampMargin = 2;
+}  // namespace
 
 RasterContext::RasterContext(int width, int height, double dpi)
     : CairoContext(new_image(width, height), fits(width, height) ? Box{0, 0, width, height} : Box{}),
@@ -87,6 +108,44 @@ void RasterContext::do_fill_rectangle(const Box &box) {
   if (!fast_paths_ || state().brush.stippled) return CairoContext::do_fill_rectangle(box);
   const Direct t = direct();
   if (t.pixels) fill_box(t, box, argb_of(state().brush.color));
+}
+
+const RasterContext::EllipseStamp &RasterContext::ellipse_stamp(int width, int height) {
+  for (const EllipseStamp &s : stamps_)
+    if (s.width == width && s.height == height) return s;
+  EllipseStamp stamp{width, height, {}};
+  RasterContext cairo_only(width + 2 * kStampMargin, height + 2 * kStampMargin);
+  cairo_only.set_fast_paths(false);
+  cairo_only.set_brush({0xFFFFFF, false});
+  cairo_only.fill_pie(ArcSpec{{kStampMargin, kStampMargin, width, height}, 0, 2 * std::numbers::pi});
+  const ImageView v = cairo_only.pixels();
+  for (int y = 0; y < v.height; ++y) {
+    const std::uint32_t *row = v.pixels + static_cast<long long>(y) * v.stride;
+    for (int x = 0; x < v.width;) {
+      if (row[x] == 0) {
+        ++x;
+        continue;
+      }
+      const int from = x;
+      while (x < v.width && row[x] != 0) ++x;
+      stamp.runs.push_back({y - kStampMargin, from - kStampMargin, x - kStampMargin});
+    }
+  }
+  stamps_.push_back(std::move(stamp));
+  return stamps_.back();
+}
+
+void RasterContext::do_fill_pie(const ArcSpec &arc) {
+  const Box &box = arc.box;
+  if (!fast_paths_ || state().brush.stippled || !arc.whole() || box.width <= 0 || box.height <= 0 ||
+      box.width > kLargestStamp || box.height > kLargestStamp)
+    return CairoContext::do_fill_pie(arc);
+  const EllipseStamp &stamp = ellipse_stamp(box.width, box.height);
+  const Direct t = direct();
+  if (!t.pixels) return;
+  const std::uint32_t argb = argb_of(state().brush.color);
+  for (const EllipseStamp::Run &run : stamp.runs)
+    fill_box(t, Box{box.x + run.x0, box.y + run.dy, run.x1 - run.x0, 1}, argb);
 }
 
 bool RasterContext::do_finish() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "cairo_context.h"
 #include "fonts.h"
@@ -40,6 +41,7 @@ class RasterContext final : public CairoContext {
   void do_polyline(std::span<const Point> points) override;
   void do_fill_polygon(std::span<const Point> points) override;
   void do_fill_rectangle(const Box &box) override;
+  void do_fill_pie(const ArcSpec &arc) override;
   bool do_finish() override;
   void cairo_will_draw() override;
 
@@ -56,6 +58,10 @@ class RasterContext final : public CairoContext {
   // lifetime, asked of cairo once.
   std::uint32_t *surface_pixels_ = nullptr;
   int surface_stride_ = 0;
+  // Small whole ellipses (scatter symbols) as cairo fills them, by size.
+  struct EllipseStamp;
+  const EllipseStamp &ellipse_stamp(int width, int height);
+  std::vector<EllipseStamp> stamps_;
 };
 
 }  // namespace vex3d::platform
