@@ -13,6 +13,7 @@
 #include "data.h"
 #include "gl.h"
 #include "graph.h"
+#include "owned.h"
 #include "png_file.h"
 #include "raster_context.h"
 #include "restable.h"
@@ -80,13 +81,6 @@ bool parse(const char *name, std::span<char *const> args, Options &o) {
   return true;
 }
 
-struct GraphDeleter {
-  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
-};
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
 
 // The built-in chart's surface: the peaks function on a 60 x 60 grid over [-3, 3] x [-3, 3].
 DataPtr peaks_data() {
@@ -123,7 +117,7 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   } else {
     data = peaks_data();
   }
-  const std::unique_ptr<Vex3dGraph, GraphDeleter> graph(Vex3dCreateGraph());
+  const GraphPtr graph(Vex3dCreateGraph());
   if (!graph || !data) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;

@@ -12,6 +12,7 @@
 #include "contour.h"
 #include "data.h"
 #include "levels.h"
+#include "owned.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -69,13 +70,6 @@ bool parse(std::span<char *const> args, Options &o) {
   return true;
 }
 
-struct GraphDeleter {
-  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
-};
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-
 }  // namespace
 
 int run_contours(std::span<char *const> args) {
@@ -84,12 +78,12 @@ int run_contours(std::span<char *const> args) {
   if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
 
   char error[VEX3D_ERROR_SIZE] = "";
-  const std::unique_ptr<Vex3dData, DataDeleter> data(Vex3dDataRead(o.file, error));
+  const DataPtr data(Vex3dDataRead(o.file, error));
   if (!data) {
     std::fprintf(stderr, "torvane3d contours: %s\n", error);
     return 1;
   }
-  const std::unique_ptr<Vex3dGraph, GraphDeleter> graph(Vex3dCreateGraph());
+  const GraphPtr graph(Vex3dCreateGraph());
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;
@@ -101,7 +95,7 @@ int run_contours(std::span<char *const> args) {
 
   const std::vector<double> &levels = vex3d::levels_in_use(graph.get());
   const int last = o.last_given ? o.last : int(levels.size()) - 1;
-  const std::unique_ptr<Vex3dData, DataDeleter> lines(Vex3dDataContours(graph.get(), o.first, last, o.filter));
+  const DataPtr lines(Vex3dDataContours(graph.get(), o.first, last, o.filter));
   if (!lines) {
     if (levels.empty())
       std::fprintf(stderr, "torvane3d contours: no contour levels (is the data a surface grid with a z range?)\n");

@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "operations_sheet.h"
+#include "owned.h"
 #include "png_file.h"
 #include "raster_context.h"
 #include "restable.h"
@@ -21,12 +22,8 @@ namespace {
 
 constexpr const char *kUsage = "usage: torvane3d sheet -o OUT.png [--svg OUT.svg]\n";
 
-struct GraphDeleter {
-  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
-};
-
 void draw_into(vex3d::platform::DrawContext &context) {
-  const std::unique_ptr<Vex3dGraph, GraphDeleter> graph(Vex3dCreateGraph());
+  const GraphPtr graph(Vex3dCreateGraph());
   if (!graph) return;
   vex3d::set_current_context(graph.get(), &context);
   vex3d::prepare_context(graph.get());
