@@ -36,20 +36,8 @@ void on_warning(png_structp, png_const_charp) {}
 // palette, the same pixels take a third of the bytes to compress.
 class Palette {
  public:
-  // False when the image has more colours than a palette holds.
-  bool collect(const ImageView &image) {
-    for (int y = 0; y < image.height; ++y) {
-      const std::uint32_t *row = image.pixels + static_cast<long long>(y) * image.stride;
-      std::uint32_t last = ~0u;
-      for (int x = 0; x < image.width; ++x) {
-        const std::uint32_t c = row[x] & 0xFFFFFF;
-        if (c == last) continue;  // runs of one colour are the rule
-        last = c;
-        if (slot(c) < 0) return false;
-      }
-    }
-    return true;
-  }
+  // Adds an opaque colour (0xRRGGBB); false when the palette is full.
+  bool add(std::uint32_t c) { return slot(c) >= 0; }
   // One row as palette indices; every colour of the image was collected.
   void map_row(const std::uint32_t *pixels, int width, std::uint8_t *out) {
     std::uint32_t last = ~0u;
@@ -87,6 +75,24 @@ class Palette {
 
 // How the pixels go into the file.
 enum class Layout { kPalette, kRgb, kRgba };
+
+// In one pass over the pixels: RGBA when one is not opaque, else a palette
+// when they have at most 256 colours (collected into `palette`), else RGB.
+Layout choose_layout(const ImageView &image, Palette &palette) {
+  bool fits = true;
+  for (int y = 0; y < image.height; ++y) {
+    const std::uint32_t *row = image.pixels + static_cast<long long>(y) * image.stride;
+    std::uint32_t last = ~row[0];
+    for (int x = 0; x < image.width; ++x) {
+      const std::uint32_t p = row[x];
+      if (p == last) continue;  // runs of one colour are the rule
+      last = p;
+      if ((p >> 24) != 0xFF) return Layout::kRgba;
+      fits = fits && palette.add(p & 0xFFFFFF);
+    }
+  }
+  return fits ? Layout::kPalette : Layout::kRgb;
+}
 
 // libpng reports an error by a long jump out of its calls: nothing in this
 // function may need a destructor. `row` holds one row of the file's bytes
@@ -148,13 +154,8 @@ bool encode(FILE *file, const ImageView &image, Layout layout, Palette &palette,
 bool write_png(const std::string &path, const ImageView &image, std::string *error) {
   if (image.empty() || image.stride < image.width) return set_error(error, "empty image"), false;
   if (image.width > kLargestSide || image.height > kLargestSide) return set_error(error, "image too large"), false;
-  bool opaque = true;
-  for (int y = 0; y < image.height && opaque; ++y) {
-    const std::uint32_t *row = image.pixels + static_cast<long long>(y) * image.stride;
-    for (int x = 0; x < image.width && opaque; ++x) opaque = (row[x] >> 24) == 0xFF;
-  }
   Palette palette;
-  const Layout layout = !opaque ? Layout::kRgba : palette.collect(image) ? Layout::kPalette : Layout::kRgb;
+  const Layout layout = choose_layout(image, palette);
   std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width) * 4);
   FILE *file = std::fopen(path.c_str(), "wb");
   if (!file) return set_error(error, std::strerror(errno)), false;
