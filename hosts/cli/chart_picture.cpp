@@ -26,12 +26,8 @@ namespace {
 // A side beyond this is refused: 8192 x 8192 pixels already take 256 MB.
 constexpr int kLargestSide = 8192;
 
-struct Options {
-  const char *file = nullptr;
-  const char *out = nullptr;
+struct Options : CommonArgs {
   int width = 800, height = 600;
-  bool debug = false;
-  std::vector<std::string> steps;
 };
 
 void print_usage(const char *name) {
@@ -52,22 +48,14 @@ bool read_size(const char *text, int &width, int &height) {
 
 bool parse(const char *name, std::span<char *const> args, Options &o) {
   for (std::size_t k = 0; k < args.size(); ++k) {
+    if (take_common_arg(args, k, o)) continue;
     const std::string arg = args[k];
-    const bool has_value = k + 1 < args.size();
-    if (arg == "--debug") {
-      o.debug = true;
-    } else if (arg == "-o" && has_value) {
-      o.out = args[++k];
-    } else if (arg == "--size" && has_value) {
+    if (arg == "--size" && k + 1 < args.size()) {
       if (!read_size(args[++k], o.width, o.height)) {
         std::fprintf(stderr, "torvane3d %s: --size takes WIDTHxHEIGHT, each 1 to %d, not '%s'\n", name, kLargestSide,
                      args[k]);
         return false;
       }
-    } else if (is_step(arg)) {
-      o.steps.push_back(arg);
-    } else if (!o.file && !arg.empty() && arg[0] != '-') {
-      o.file = args[k];
     } else {
       std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, arg.c_str());
       print_usage(name);

@@ -22,12 +22,9 @@ namespace {
 constexpr const char *kUsage =
     "usage: torvane3d contours FILE [STEP...] -o OUT.dat [--first N] [--last N] [--filter N] [--debug]\n";
 
-struct Options {
-  const char *file = nullptr;
-  const char *out = nullptr;
+struct Options : CommonArgs {
   int first = 0, last = -1, filter = 1;
-  bool last_given = false, debug = false;
-  std::vector<std::string> steps;
+  bool last_given = false;
 };
 
 bool read_int(const char *text, int &value) {
@@ -41,23 +38,15 @@ bool read_int(const char *text, int &value) {
 // Fills `o` from the arguments; false (with a message) when they do not fit.
 bool parse(std::span<char *const> args, Options &o) {
   for (std::size_t k = 0; k < args.size(); ++k) {
+    if (take_common_arg(args, k, o)) continue;
     const std::string arg = args[k];
-    const bool has_value = k + 1 < args.size();
-    if (arg == "--debug") {
-      o.debug = true;
-    } else if (arg == "-o" && has_value) {
-      o.out = args[++k];
-    } else if ((arg == "--first" || arg == "--last" || arg == "--filter") && has_value) {
+    if ((arg == "--first" || arg == "--last" || arg == "--filter") && k + 1 < args.size()) {
       int &field = arg == "--first" ? o.first : arg == "--last" ? o.last : o.filter;
       if (!read_int(args[++k], field)) {
         std::fprintf(stderr, "torvane3d contours: %s takes a whole number, not '%s'\n", arg.c_str(), args[k]);
         return false;
       }
       o.last_given = o.last_given || arg == "--last";
-    } else if (is_step(arg)) {
-      o.steps.push_back(arg);
-    } else if (!o.file && arg[0] != '-') {
-      o.file = args[k];
     } else {
       std::fprintf(stderr, "torvane3d contours: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
       return false;

@@ -48,4 +48,20 @@ StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out
   return StepResult::Done;
 }
 
+bool take_common_arg(std::span<char *const> args, std::size_t &k, CommonArgs &common) {
+  const std::string arg = args[k];
+  if (arg == "--debug") {
+    common.debug = true;
+  } else if (arg == "-o" && k + 1 < args.size()) {
+    common.out = args[++k];
+  } else if (is_step(arg)) {
+    common.steps.push_back(arg);
+  } else if (!common.file && !arg.empty() && arg[0] != '-') {
+    common.file = args[k];
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace torvane3d_cli
