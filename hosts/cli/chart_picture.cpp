@@ -69,7 +69,6 @@ bool parse(const char *name, std::span<char *const> args, Options &o) {
   return true;
 }
 
-
 // The built-in chart's surface: the peaks function on a 60 x 60 grid over [-3, 3] x [-3, 3].
 DataPtr peaks_data() {
   constexpr int n = 60;
