@@ -1,7 +1,6 @@
 // Drawing the chart area of a new graph into a PNG file, for render and cube.
 #include "chart_picture.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 #include "data.h"
 #include "gl.h"
 #include "graph.h"
+#include "output.h"
 #include "owned.h"
 #include "png_file.h"
 #include "raster_context.h"
@@ -92,6 +92,10 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   Options o;
   if (!parse(name, args, o)) return 2;
   if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  // Opened first: a target that cannot be written, or is one of the inputs,
+  // is refused before any work. Written whole or not at all.
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, name, o.out, input_files(o))) return 1;
 
   DataPtr data;
   if (o.file) {
@@ -130,16 +134,8 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   command.draw(g);
   vex3d::set_current_context(g, nullptr);
 
-  // Written whole or not at all: into a file beside it, renamed once complete.
-  const std::string out = o.out, part = out + ".part";
-  std::string error;
-  if (!vex3d::platform::write_png(part, raster.pixels(), &error) || std::rename(part.c_str(), out.c_str()) != 0) {
-    if (error.empty()) error = std::strerror(errno);
-    std::remove(part.c_str());
-    std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", name, o.out, error.c_str());
-    return 1;
-  }
-  return 0;
+  vex3d::platform::write_png(out, raster.pixels());
+  return commit_output(out, name, o.out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli
