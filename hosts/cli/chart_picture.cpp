@@ -22,10 +22,6 @@ namespace {
 // A side beyond this is refused: 8192 x 8192 pixels already take 256 MB.
 constexpr int kLargestSide = 8192;
 
-struct Options : CommonArgs {
-  int width = 800, height = 600;
-};
-
 void print_usage(const char *name) {
   std::fprintf(stderr, "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]\n", name);
 }
@@ -42,17 +38,13 @@ bool read_size(const char *text, int &width, int &height) {
   return true;
 }
 
-bool parse(const char *name, std::span<char *const> args, Options &o) {
+bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
   for (std::size_t k = 0; k < args.size(); ++k) {
     if (take_common_arg(args, k, o)) continue;
-    const std::string arg = args[k];
-    if (arg == "--size" && k + 1 < args.size()) {
-      if (!read_size(args[++k], o.width, o.height)) {
-        std::fprintf(stderr, "torvane3d %s: --size takes WIDTHxHEIGHT, each 1 to %d, not '%s'\n", name, kLargestSide,
-                     args[k]);
-        return false;
-      }
-    } else {
+    const int size = take_size_arg(name, args, k, o);
+    if (size < 0) return false;
+    if (size == 0) {
+      const std::string arg = args[k];
       std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, arg.c_str());
       print_usage(name);
       return false;
@@ -83,37 +75,51 @@ DataPtr peaks_data() {
 
 }  // namespace
 
-int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
-  const char *name = command.name;
-  Options o;
-  if (!parse(name, args, o)) return 2;
-  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+int take_size_arg(const char *name, std::span<char *const> args, std::size_t &k, ChartOptions &o) {
+  if (std::strcmp(args[k], "--size") != 0 || k + 1 >= args.size()) return 0;
+  if (!read_size(args[++k], o.width, o.height)) {
+    std::fprintf(stderr, "torvane3d %s: --size takes WIDTHxHEIGHT, each 1 to %d, not '%s'\n", name, kLargestSide,
+                 args[k]);
+    return -1;
+  }
+  return 1;
+}
 
-  DataPtr data;
+bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
+  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
   if (o.file) {
     char read_error[VEX3D_ERROR_SIZE] = "";
-    data.reset(Vex3dDataRead(o.file, read_error));
-    if (!data) {
+    chart.data.reset(Vex3dDataRead(o.file, read_error));
+    if (!chart.data) {
       std::fprintf(stderr, "torvane3d %s: %s\n", name, read_error[0] ? read_error : "cannot read the data file");
-      return 1;
+      return false;
     }
   } else {
-    data = peaks_data();
+    chart.data = peaks_data();
   }
-  const GraphPtr graph(Vex3dCreateGraph());
-  if (!graph || !data) {
+  chart.graph.reset(Vex3dCreateGraph());
+  if (!chart.graph || !chart.data) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
-    return 1;
+    return false;
   }
-  Vex3dGraph *g = graph.get();
+  Vex3dGraph *g = chart.graph.get();
   Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height,
-                 VEX3D_SURFACE_DATA, data.get(), 0);
+                 VEX3D_SURFACE_DATA, chart.data.get(), 0);
   if (!o.file)
     Vex3dSetValues(g, VEX3D_DRAW_SHADED, 1, VEX3D_DRAW_ZONES, 1, VEX3D_DRAW_MESH, 1, VEX3D_DRAW_CONTOURS, 1,
                    VEX3D_PROJECT_ZMIN, Vex3dProjectContours | Vex3dProjectZones, 0);
   for (const std::string &step : o.steps)
-    if (apply_step(g, step, stdout, stderr) != StepResult::Done) return 1;
+    if (apply_step(g, step, stdout, stderr) != StepResult::Done) return false;
+  return true;
+}
 
+int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
+  const char *name = command.name;
+  ChartOptions o;
+  if (!parse(name, args, o)) return 2;
+  Chart chart;
+  if (!make_chart(name, o, chart)) return 1;
+  Vex3dGraph *g = chart.graph.get();
   if (command.cube_only) Vex3dSetPlotCubeOnly(g, 1);
   char error[VEX3D_ERROR_SIZE] = "";
   if (!Vex3dWritePagePng(g, o.out, error)) {
