@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "data.h"
+#include "output.h"
 #include "owned.h"
 #include "page.h"
+#include "png_file.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -44,8 +46,7 @@ bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
     const int size = take_size_arg(name, args, k, o);
     if (size < 0) return false;
     if (size == 0) {
-      const std::string arg = args[k];
-      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, arg.c_str());
+      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, args[k]);
       print_usage(name);
       return false;
     }
@@ -86,7 +87,6 @@ int take_size_arg(const char *name, std::span<char *const> args, std::size_t &k,
 }
 
 bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
-  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
   if (o.file) {
     char read_error[VEX3D_ERROR_SIZE] = "";
     chart.data.reset(Vex3dDataRead(o.file, read_error));
@@ -113,20 +113,34 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
   return true;
 }
 
+bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out) {
+  const std::unique_ptr<Vex3dDrawContext, decltype(&Vex3dDestroyDrawContext)> raster(
+      Vex3dCreateRasterContext(o.width, o.height), Vex3dDestroyDrawContext);
+  if (!raster) {
+    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
+    return false;
+  }
+  Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL);
+  if (!out) return true;
+  vex3d::platform::ImageView pixels;
+  pixels.pixels = Vex3dRasterContextPixels(raster.get(), &pixels.width, &pixels.height, &pixels.stride);
+  vex3d::platform::write_png(*out, pixels);
+  return commit_output(*out, name, o.out);
+}
+
 int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
   const char *name = command.name;
   ChartOptions o;
   if (!parse(name, args, o)) return 2;
+  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  // Opened first: a target that cannot be written, or is one of the inputs,
+  // is refused before any work. Written whole or not at all.
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, name, o.out, input_files(o))) return 1;
   Chart chart;
   if (!make_chart(name, o, chart)) return 1;
-  Vex3dGraph *g = chart.graph.get();
-  if (command.cube_only) Vex3dSetPlotCubeOnly(g, 1);
-  char error[VEX3D_ERROR_SIZE] = "";
-  if (!Vex3dWritePagePng(g, o.out, error)) {
-    std::fprintf(stderr, "torvane3d %s: %s\n", name, error);
-    return 1;
-  }
-  return 0;
+  if (command.cube_only) Vex3dSetPlotCubeOnly(chart.graph.get(), 1);
+  return draw_page_picture(chart.graph.get(), o, name, &out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

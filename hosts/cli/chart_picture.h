@@ -10,6 +10,7 @@
 
 #include <span>
 
+#include "output.h"
 #include "owned.h"
 #include "restable.h"
 #include "steps.h"
@@ -35,6 +36,12 @@ struct Chart {
   GraphPtr graph;
 };
 bool make_chart(const char *name, const ChartOptions &o, Chart &chart);
+
+// Draws the whole page into a new raster picture of the options' size, as
+// every picture command does, which lays the page out and computes the view;
+// with `out` (opened on o.out) writes the picture as a PNG file into it and
+// commits it. False after a message.
+bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out);
 
 struct PictureCommand {
   const char *name;  // the sub-command, for its messages

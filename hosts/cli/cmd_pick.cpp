@@ -13,7 +13,6 @@
 
 #include "chart_picture.h"
 #include "commands.h"
-#include "page.h"
 #include "pick.h"
 
 namespace torvane3d_cli {
@@ -98,6 +97,10 @@ bool parse(std::span<char *const> args, PickOptions &o) {
     print_usage();
     return false;
   }
+  if (o.out && std::strcmp(o.out, kStandardOutputName) == 0) {
+    std::fprintf(stderr, "torvane3d pick: the answers go to standard output; the picture cannot\n");
+    return false;
+  }
   return true;
 }
 
@@ -139,25 +142,15 @@ void answer(Vex3dGraph *g, const PickOptions &o) {
 int run_pick(std::span<char *const> args) {
   PickOptions o;
   if (!parse(args, o)) return 2;
+  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  vex3d::platform::OutputFile out;
+  if (o.out && !open_output(out, kName, o.out, input_files(o))) return 1;
   Chart chart;
   if (!make_chart(kName, o, chart)) return 1;
-  Vex3dGraph *g = chart.graph.get();
   // The picks read the view and the projected grid that drawing the page
-  // left, so the page is drawn as render draws it.
-  Vex3dDrawContext *picture = Vex3dCreateRasterContext(o.width, o.height);
-  if (!picture) {
-    std::fprintf(stderr, "torvane3d pick: cannot make a %dx%d picture\n", o.width, o.height);
-    return 1;
-  }
-  Vex3dDrawPage(g, picture, VEX3D_CHANGE_ALL);
-  char error[VEX3D_ERROR_SIZE] = "";
-  const bool written = !o.out || Vex3dWriteRasterPng(picture, o.out, error);
-  Vex3dDestroyDrawContext(picture);
-  if (!written) {
-    std::fprintf(stderr, "torvane3d pick: %s\n", error);
-    return 1;
-  }
-  answer(g, o);
+  // left: the page is drawn as render draws it.
+  if (!draw_page_picture(chart.graph.get(), o, kName, o.out ? &out : nullptr)) return 1;
+  answer(chart.graph.get(), o);
   return 0;
 }
 
