@@ -1,10 +1,13 @@
 #include "data_command.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "data_file.h"
+#include "output.h"
 
 namespace torvane3d_cli {
 namespace {
@@ -70,25 +73,11 @@ void EngineMessages::sink(const char *message, void *user) {
   Vex3dStderrSink(message, nullptr);
 }
 
-bool write_data_whole(const Vex3dData *data, const char *out, std::string &error) {
-  const std::string part = std::string(out) + ".part";
-  char reason[VEX3D_ERROR_SIZE] = "";
-  if (!Vex3dDataWrite(data, part.c_str(), reason)) {
-    error = reason;
-    std::remove(part.c_str());
-    return false;
-  }
-  if (std::rename(part.c_str(), out) != 0) {
-    error = std::strerror(errno);
-    std::remove(part.c_str());
-    return false;
-  }
-  return true;
-}
-
 int run_data_command(const DataCommand &c, std::span<char *const> args) {
   Parsed p;
   if (!parse(c, args, p) || (c.check && !c.check())) return 2;
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, c.name, p.out, {p.file})) return 1;
   char error[VEX3D_ERROR_SIZE] = "";
   DataPtr data(Vex3dDataRead(p.file, error));
   if (!data) {
@@ -99,12 +88,9 @@ int run_data_command(const DataCommand &c, std::span<char *const> args) {
     std::fprintf(stderr, "torvane3d %s: nothing written\n", c.name);
     return 1;
   }
-  std::string reason;
-  if (!write_data_whole(data.get(), p.out, reason)) {
-    std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", c.name, p.out, reason.c_str());
-    return 1;
-  }
-  return 0;
+  std::string refusal;
+  if (!vex3d::write_data(out, data.get(), refusal)) out.fail(refusal);
+  return commit_output(out, c.name, p.out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

@@ -1,12 +1,12 @@
 // What the commands that make a data file from a data file share: options
 // that take numbers, reading the input, watching the engine's messages and
-// writing the output whole or not at all.
+// writing the output whole or not at all (through the one output; "-" for
+// standard output, never over the input).
 //   torvane3d NAME FILE OPTION... -o OUT.dat
 #pragma once
 
 #include <functional>
 #include <span>
-#include <string>
 
 #include "owned.h"
 
@@ -41,10 +41,6 @@ struct DataCommand {
 // Reads the arguments, the input file, makes and writes the output. Exit
 // status 0, 1 for a failure (nothing written), 2 for bad arguments.
 int run_data_command(const DataCommand &command, std::span<char *const> args);
-
-// The data set written whole or not at all: into a file beside `out`,
-// renamed once complete. False with the reason in `error`.
-bool write_data_whole(const Vex3dData *data, const char *out, std::string &error);
 
 // Counts the engine's messages while it lives, showing each on stderr.
 class EngineMessages {

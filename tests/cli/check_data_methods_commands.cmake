@@ -107,3 +107,17 @@ if(NOT rc EQUAL 0 OR NOT made STREQUAL committed)
   message(FATAL_ERROR "tests/golden/data/peaks_relief.dat is not what 'torvane3d relief' writes now: "
                       "run it again (see tests/golden/README.md) and look at the relief pictures")
 endif()
+
+# "-" is standard output; the input itself is never the output.
+run(resample ${plane} --window 0 0 2 2 --points 5 3 -o -)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL resampled)
+  message(FATAL_ERROR "resample to standard output: status ${rc}\n${out}\n${err}")
+endif()
+get_filename_component(scratch ${OUT} DIRECTORY)
+configure_file(${plane} ${scratch}/plane_copy.dat COPYONLY)
+run(smooth ${scratch}/plane_copy.dat --weight 0.5 -o ${scratch}/plane_copy.dat)
+file(READ ${scratch}/plane_copy.dat copy)
+file(READ ${plane} original)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "is also an input" OR NOT copy STREQUAL original)
+  message(FATAL_ERROR "smooth over its input: status ${rc}, ${err}")
+endif()
