@@ -46,8 +46,9 @@ const FailureCase kFailures[] = {
     {"indented comment is a token", "GRID 1 2\n-99\n1 1\n0 0\n  # indented\n1 2\n", "Missing 2 grid values"},
     {"comment after a counted blank", "GRID 2 2\n-99\n1 1\n0 0\n1  2\n#3 4\n5 6\n", "Missing 2 grid values"},
     {"comment character inside a line", "GRID 1 2\n-99\n1 1\n0 0\n1  !2\n", "Missing 1 grid values"},
-    {"number of 100 characters", "GRID 1 1\n-99\n1 1\n0 0\n1000000000000000000000000000000000000000000000000"
-                                 "000000000000000000000000000000000000000000000000000\n",
+    {"number of 100 characters",
+     "GRID 1 1\n-99\n1 1\n0 0\n1000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000\n",
      "Missing 1 grid values"},
     {"count no int holds", "GRID 1e10 1\n", "Missing grid size"},
 };
@@ -116,15 +117,24 @@ TEST(Reader, ReadsAGridWithCommentsAndCountsTruncated) {
   EXPECT_EQ(d->grid.values[1][2], 60);
 }
 
-// The reader checks syntax only: counts below 1 read no values and give a
-// data set that the graph then refuses.
-TEST(Reader, CountsBelowOneReadNoValues) {
+// A grid with no points in one direction is refused as soon as its counts
+// are read: nothing is made for the other direction, however large it claims
+// to be (a few bytes used to cost gigabytes and half a minute).
+TEST(Reader, AGridWithoutPointsInOneDirectionIsRefusedAtOnce) {
   ScratchDir dir;
-  std::string error;
-  for (const char *text : {"GRID 2 -3\n-99\n1 1\n0 0\n", "GRID -2 3\n-99\n1 1\n0 0\n", "IRGRID 2 0\n-99\n5 6\n"}) {
-    const DataPtr d = read_text(dir, text, error);
-    ASSERT_TRUE(d) << text << error;
-    EXPECT_LT(d->grid.numx * d->grid.numy, 1) << text;
+  const struct {
+    const char *text, *message;
+  } cases[] = {
+      {"GRID 2 -3\n-99\n1 1\n0 0\n", "Grid of 2 x -3 points has none in one direction"},
+      {"GRID -2 3\n-99\n1 1\n0 0\n", "Grid of -2 x 3 points has none in one direction"},
+      {"IRGRID 2 0\n-99\n5 6\n", "Grid of 2 x 0 points has none in one direction"},
+      {"GRID 2000000000 0\n", "Grid of 2000000000 x 0 points has none in one direction"},
+      {"IRGRID 0 2000000000\n", "Grid of 0 x 2000000000 points has none in one direction"},
+  };
+  for (const auto &c : cases) {
+    std::string error;
+    EXPECT_FALSE(read_text(dir, c.text, error)) << c.text;
+    EXPECT_EQ(error, c.message);
   }
 }
 
@@ -160,9 +170,10 @@ TEST(Reader, ReadsIrregularGridsAndPoints) {
 
 // A number token is read exactly when strtod consumes all of it.
 TEST(Reader, NumbersAreWhatStrtodReadsWhole) {
-  const char *tokens[] = {"5",    "+5",  "-.5",   ".5e1",  "5.",  "0x1p4", "0X1.8P1", "inf",    "-Infinity",
-                          "nan",  "NAN(abc)", "1e400", "-1e400", "1e-400", "4.9e-324", "1e",  "--1",  "+-1",
-                          "1.2.3", "0x",  "e5",    "1,5",   "12a", "+",     ".",       "0.1e+2", "1E-2"};
+  const char *tokens[] = {"5",        "+5",        "-.5", ".5e1",     "5.",     "0x1p4",  "0X1.8P1",
+                          "inf",      "-Infinity", "nan", "NAN(abc)", "1e400",  "-1e400", "1e-400",
+                          "4.9e-324", "1e",        "--1", "+-1",      "1.2.3",  "0x",     "e5",
+                          "1,5",      "12a",       "+",   ".",        "0.1e+2", "1E-2"};
   ScratchDir dir;
   for (const char *token : tokens) {
     char *end = nullptr;
@@ -193,7 +204,8 @@ TEST(Reader, LongTokensAreCutNotOverrun) {
 
 TEST(Writer, LaysOutEachLayoutExactly) {
   ScratchDir dir;
-  DataPtr grid = make_grid(2, 12, [](int i, int j) { return i * 100 + j + 0.5; }, -99, 0.1, 2, 1e-5, -3);
+  DataPtr grid = make_grid(
+      2, 12, [](int i, int j) { return i * 100 + j + 0.5; }, -99, 0.1, 2, 1e-5, -3);
   ASSERT_EQ(Vex3dDataWrite(grid.get(), dir.file("g.dat").c_str(), nullptr), 1);
   EXPECT_EQ(read_whole(dir.file("g.dat")),
             "GRID 2 12\n-99\n0.1 2\n1e-05 -3\n"
@@ -241,10 +253,18 @@ TEST(Writer, RefusalsCreateAnEmptyFileAndSayWhy) {
   EXPECT_EQ(capture.all(), "Unable to write to " + dir.path() + "/no/such/folder.dat\n");
 }
 
+TEST(Writer, AFailedWriteIsReported) {
+  DataPtr grid(Vex3dDataCreateGrid(300, 300, 0, 1, 1, 0, 0, 1));
+  char error[VEX3D_ERROR_SIZE] = "";
+  EXPECT_EQ(Vex3dDataWrite(grid.get(), "/dev/full", error), 0) << "a full disk is not a success";
+  EXPECT_STREQ(error, "Unable to write to /dev/full: No space left on device");
+}
+
 TEST(Writer, NumbersMatchPrintfByteForByte) {
   std::mt19937_64 random(20240611);
-  std::vector<double> values = {0.0, -0.0, 1e308, -1e-308, 4.9e-324, 1e15, 1e14, 99999999999999.5, 0.1, 1.0 / 3,
-                                123456789012345678.0, INFINITY, -INFINITY, NAN, -NAN, 1e-5, 1e-4, 2.5e-7};
+  std::vector<double> values = {
+      0.0,      -0.0,      1e308, -1e-308, 4.9e-324, 1e15, 1e14,  99999999999999.5, 0.1, 1.0 / 3, 123456789012345678.0,
+      INFINITY, -INFINITY, NAN,   -NAN,    1e-5,     1e-4, 2.5e-7};
   for (int k = 0; k < 20000; ++k) {
     const std::uint64_t bits = random();
     double v;
@@ -265,8 +285,8 @@ TEST(Writer, NumbersMatchPrintfByteForByte) {
 TEST(RoundTrip, WrittenDataReadsBackTheSame) {
   ScratchDir dir;
   // numy 10: every row is followed by an empty line.
-  DataPtr grid = make_grid(7, 10, [](int i, int j) { return std::sin(i * 0.7 + j) * 1234.5678901234; }, -99, 0.5,
-                           0.25, -3, 2);
+  DataPtr grid = make_grid(
+      7, 10, [](int i, int j) { return std::sin(i * 0.7 + j) * 1234.5678901234; }, -99, 0.5, 0.25, -3, 2);
   grid->grid.values[3][4] = -99;
   ASSERT_EQ(Vex3dDataWrite(grid.get(), dir.file("g.dat").c_str(), nullptr), 1);
   const std::string text = read_whole(dir.file("g.dat"));
