@@ -1,7 +1,5 @@
-// Files written whole or not at all: into a temporary file beside the
-// target, every write checked, renamed over the target once complete. A
-// target that exists and is no regular file (a device, a pipe) is written
-// directly, and nothing is left behind when that fails.
+// Export files through the platform's one file writer (whole or not at
+// all), in writes of a bounded size.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +11,7 @@ namespace vex3d {
 
 // Writes the pieces one after the other, in writes of at most `chunk`
 // bytes. False with the reason in `error`.
-bool write_file_whole(const char *path, std::initializer_list<std::span<const std::uint8_t>> pieces, std::size_t chunk,
-                      std::string &error);
+bool write_file_whole(const char *path, std::initializer_list<std::span<const std::uint8_t>> pieces,
+                      std::size_t chunk, std::string &error);
 
 }  // namespace vex3d
