@@ -11,14 +11,12 @@
 #include <vector>
 
 #include "data.h"
-#include "gl.h"
-#include "graph.h"
+#include "output.h"
 #include "owned.h"
+#include "page.h"
 #include "png_file.h"
-#include "raster_context.h"
 #include "restable.h"
 #include "steps.h"
-#include "w_render.h"
 
 namespace torvane3d_cli {
 namespace {
@@ -85,6 +83,23 @@ DataPtr peaks_data() {
   return data;
 }
 
+// The whole page drawn into a raster picture, written as a PNG file into
+// `out` and committed; false after a message.
+bool write_page_png(Vex3dGraph *graph, int width, int height, vex3d::platform::OutputFile &out, const char *name,
+                    const char *path) {
+  const std::unique_ptr<Vex3dDrawContext, decltype(&Vex3dDestroyDrawContext)> raster(
+      Vex3dCreateRasterContext(width, height), Vex3dDestroyDrawContext);
+  if (!raster) {
+    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, width, height);
+    return false;
+  }
+  Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL);
+  vex3d::platform::ImageView pixels;
+  pixels.pixels = Vex3dRasterContextPixels(raster.get(), &pixels.width, &pixels.height, &pixels.stride);
+  vex3d::platform::write_png(out, pixels);
+  return commit_output(out, name, path);
+}
+
 }  // namespace
 
 int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
@@ -92,13 +107,17 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   Options o;
   if (!parse(name, args, o)) return 2;
   if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  // Opened first: a target that cannot be written, or is one of the inputs,
+  // is refused before any work. Written whole or not at all.
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, name, o.out, input_files(o))) return 1;
 
   DataPtr data;
   if (o.file) {
-    char error[VEX3D_ERROR_SIZE] = "";
-    data.reset(Vex3dDataRead(o.file, error));
+    char read_error[VEX3D_ERROR_SIZE] = "";
+    data.reset(Vex3dDataRead(o.file, read_error));
     if (!data) {
-      std::fprintf(stderr, "torvane3d %s: %s\n", name, error[0] ? error : "cannot read the data file");
+      std::fprintf(stderr, "torvane3d %s: %s\n", name, read_error[0] ? read_error : "cannot read the data file");
       return 1;
     }
   } else {
@@ -118,28 +137,8 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   for (const std::string &step : o.steps)
     if (apply_step(g, step, stdout, stderr) != StepResult::Done) return 1;
 
-  vex3d::platform::RasterContext raster(o.width, o.height);
-  if (!raster.ok()) {
-    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
-    return 1;
-  }
-  vex3d::set_current_context(g, &raster);
-  vex3d::prepare_context(g);
-  g->graph_rect = vex3d::Rect{0, 0, o.width, o.height};  // no page layout yet: the chart area is the picture
-  vex3d::compute_view(g);
-  command.draw(g);
-  vex3d::set_current_context(g, nullptr);
-
-  // Written whole or not at all: into a file beside it, renamed once complete.
-  const std::string out = o.out, part = out + ".part";
-  std::string error;
-  if (!vex3d::platform::write_png(part, raster.pixels(), &error) || std::rename(part.c_str(), out.c_str()) != 0) {
-    if (error.empty()) error = std::strerror(errno);
-    std::remove(part.c_str());
-    std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", name, o.out, error.c_str());
-    return 1;
-  }
-  return 0;
+  if (command.cube_only) Vex3dSetPlotCubeOnly(g, 1);
+  return write_page_png(g, o.width, o.height, out, name, o.out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli
