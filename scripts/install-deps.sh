@@ -14,8 +14,13 @@ packages=(
   hershey-fonts-data
   # the contour cross-check and the peer benchmarks (contourpy)
   python3-matplotlib
+  # the resampling cross-check and its benchmark beside SciPy
+  python3-scipy
   # picture files read for backgrounds
   libpng-dev libjpeg-dev
+  # independent readers of the files export writes: metafiles, PDF, SVG,
+  # JPEG, PNG and BMP (tests only)
+  libwmf-bin emf2svg poppler-utils librsvg2-bin libjpeg-turbo-progs python3-pil
 )
 
 missing=()
