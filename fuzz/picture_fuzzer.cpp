@@ -23,6 +23,9 @@ class SinkCanvas : public vex3d::MetafileCanvas {
   void polygon(std::span<const vex3d::MetaPoint> pts) override { add(pts); }
   void rectangle(const vex3d::MetaRect &r) override { sum += r.x + r.height; }
   void ellipse(const vex3d::MetaRect &r) override { sum += r.y + r.width; }
+  void arc(const vex3d::MetaRect &r, double start, double sweep) override { sum += r.x + long(start + sweep); }
+  void pie(const vex3d::MetaRect &r, double start, double sweep) override { sum += r.y + long(start - sweep); }
+  void image(const vex3d::MetaRect &r, const vex3d::Picture &b) override { sum += r.width + b.width + b.height; }
   void text(int x, int y, std::string_view s, vex3d::MetaTextAlign, vex3d::MetaTextBase) override {
     sum += x + y + static_cast<long>(s.size());
   }

@@ -59,4 +59,41 @@ std::string latin1_repaired(std::string_view text) {
   return out;
 }
 
+std::u32string decode_utf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = sequence_length(text, i);
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (n <= 1) {
+      if (c != 0) out += static_cast<char32_t>(c);
+      ++i;
+      continue;
+    }
+    char32_t code = c & (0xFF >> (n + 1));
+    for (std::size_t k = 1; k < n; ++k) code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    out += code;
+    i += n;
+  }
+  return out;
+}
+
+void append_utf8(std::string &out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
 }  // namespace vex3d::platform

@@ -11,5 +11,10 @@ bool is_valid_utf8(std::string_view text);
 // The text with every byte that is not part of a valid UTF-8 sequence
 // replaced by the UTF-8 form of that byte as a Latin-1 character.
 std::string latin1_repaired(std::string_view text);
+// The code points of valid UTF-8 text (bytes of any invalid sequence are
+// taken as Latin-1 characters).
+std::u32string decode_utf8(std::string_view text);
+// Appends the UTF-8 form of a code point.
+void append_utf8(std::string &out, char32_t c);
 
 }  // namespace vex3d::platform

@@ -16,6 +16,9 @@ packages=(
   python3-matplotlib
   # picture files read for backgrounds
   libpng-dev libjpeg-dev
+  # independent readers of the files export writes: metafiles, PDF, SVG,
+  # JPEG, PNG and BMP (tests only)
+  libwmf-bin emf2svg poppler-utils librsvg2-bin libjpeg-turbo-progs python3-pil
 )
 
 missing=()

@@ -16,6 +16,12 @@ T *zero_array(long long count) {
   return static_cast<T *>(zero_array_bytes(count, sizeof(T)));
 }
 
+// Whether `bytes` more could be held in memory now: no more than the memory
+// the system reports available. Operations whose result size the caller
+// chooses ask this first, so that a request for billions of values is
+// refused instead of swapping the machine to a halt.
+bool fits_in_memory(double bytes);
+
 // For tests of the out-of-memory paths: the next `successes` allocations on
 // this thread succeed and every one after them fails; a negative count
 // (the default) never fails.

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "output_state.h"
+#include "page.h"
+#include "page_drawing.h"
 #include "palette.h"
 #include "set_resource.h"
 #include "w_render.h"
@@ -65,6 +67,7 @@ void install_window_hooks(EngineHooks &hooks) {
   hooks.detach_window = detach_window;
   hooks.destroy_window = destroy_window;
   hooks.graph_destroyed = graph_destroyed;
+  hooks.layout = lay_out_page;
   install_repaint_hooks(hooks);
 }
 
@@ -115,11 +118,7 @@ extern "C" void Vex3dWindowPaintContext(Vex3dWindow *window, vex3d::platform::Dr
 
 extern "C" void Vex3dWindowPrintClient(Vex3dWindow *window, vex3d::platform::DrawContext *context) {
   if (!window || !window->graph || !context) return;
-  Vex3dGraph *graph = window->graph;
-  platform::DrawContext *previous = set_current_context(graph, context);
-  prepare_context(graph);
-  draw_page(graph, VEX3D_CHANGE_ALL);
-  set_current_context(graph, previous);
+  Vex3dDrawPage(window->graph, context, VEX3D_CHANGE_ALL);
 }
 
 extern "C" void Vex3dWindowCommand(Vex3dWindow *window, int command) {

@@ -45,10 +45,6 @@ void Vex3dRealizePalette(Vex3dGraph *graph, int background);
 
 namespace vex3d {
 
-// The page drawing: until the page layout exists, the regions that changed
-// are erased to their background (the whole area for a full redraw).
-void draw_page(Vex3dGraph *graph, int mask);
-
 // The frame hooks of the window and the repaint.
 void install_window_hooks(EngineHooks &hooks);
 

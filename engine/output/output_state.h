@@ -10,6 +10,7 @@
 #include "draw_codes.h"
 #include "draw_context.h"
 #include "graph.h"
+#include "page_state.h"
 #include "raster_context.h"
 #include "window.h"
 
@@ -52,6 +53,9 @@ struct OutputState final : LayerState {
   bool in_paint = false, deferred_paint = false, preview = false;
   std::string window_title;
   long page_drawings = 0;  // pages drawn, for diagnostics
+
+  // ---- the page (page/)
+  PageState page;
 };
 
 // The graph's output state, made on first use.

@@ -4,12 +4,16 @@
 #include "picture_canvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "draw_ops.h"
 #include "font.h"
 #include "hooks.h"
+#include "output_state.h"
+#include "picture.h"
+#include "w_render.h"
 
 namespace vex3d {
 namespace {
@@ -136,6 +140,39 @@ void OperationCanvas::ellipse(const MetaRect &box) {
   if (use_brush()) p.fillarc(graph_, box.x, box.y, box.width, box.height, 0, VEX3D_ANGLE_FULL_TURN);
   if (box.width > 1 && box.height > 1 && use_pen())
     p.drawarc(graph_, box.x, box.y, box.width - 1, box.height - 1, 0, VEX3D_ANGLE_FULL_TURN);
+}
+
+// Arcs, pies and bitmaps keep their exact shape: they go to the current
+// context with the state the operations above have set.
+void OperationCanvas::arc(const MetaRect &box, double start, double sweep) {
+  platform::DrawContext *ctx = current_context(graph_);
+  if (ctx && use_pen()) ctx->stroke_arc(platform::ArcSpec{{box.x, box.y, box.width, box.height}, start, sweep});
+}
+
+void OperationCanvas::pie(const MetaRect &box, double start, double sweep) {
+  platform::DrawContext *ctx = current_context(graph_);
+  if (!ctx) return;
+  const platform::ArcSpec spec{{box.x, box.y, box.width, box.height}, start, sweep};
+  if (use_brush()) ctx->fill_pie(spec);
+  if (!use_pen()) return;
+  ctx->stroke_arc(spec);
+  if (spec.whole()) return;
+  // The two radii from the centre to the arc's ends.
+  const auto end = [&](double a) {
+    return platform::Point{static_cast<int>(std::lround(box.x + box.width / 2.0 + std::cos(a) * box.width / 2.0)),
+                           static_cast<int>(std::lround(box.y + box.height / 2.0 - std::sin(a) * box.height / 2.0))};
+  };
+  const platform::Point centre{box.x + box.width / 2, box.y + box.height / 2};
+  const platform::Point outline[] = {end(start), centre, end(start + sweep)};
+  ctx->draw_polyline(outline);
+}
+
+void OperationCanvas::image(const MetaRect &box, const Picture &bitmap) {
+  platform::DrawContext *ctx = current_context(graph_);
+  const std::vector<std::uint32_t> argb = bitmap_argb(bitmap);
+  if (!ctx || argb.empty()) return;
+  ctx->draw_image(platform::ImageView{argb.data(), bitmap.width, bitmap.height, bitmap.width},
+                  platform::Box{box.x, box.y, box.width, box.height});
 }
 
 void OperationCanvas::text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) {

@@ -26,6 +26,9 @@ class OperationCanvas final : public MetafileCanvas {
   void polygon(std::span<const MetaPoint> points) override;
   void rectangle(const MetaRect &box) override;
   void ellipse(const MetaRect &box) override;
+  void arc(const MetaRect &box, double start, double sweep) override;
+  void pie(const MetaRect &box, double start, double sweep) override;
+  void image(const MetaRect &box, const Picture &bitmap) override;
   void text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) override;
 
  private:

@@ -4,6 +4,7 @@
 
 #include "graph_window.h"
 #include "output_state.h"
+#include "page_drawing.h"
 #include "raster_context.h"
 #include "w_render.h"
 
@@ -11,48 +12,15 @@ namespace vex3d {
 namespace {
 
 WindowRect window_rect(const Rect &r) { return WindowRect{r.x, r.y, r.width, r.height}; }
-bool same(const Rect &a, const Rect &b) {
-  return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
-}
 
-struct RegionRects {
-  int bit;
-  Rect *current, *previous;
-};
-
-std::vector<RegionRects> region_rects(Vex3dGraph *g) {
-  return {{VEX3D_CHANGE_GRAPH, &g->graph_rect, &g->graph_previous},
-          {VEX3D_CHANGE_HEADER, &g->header.rect, &g->header.previous},
-          {VEX3D_CHANGE_FOOTER, &g->footer.rect, &g->footer.previous},
-          {VEX3D_CHANGE_LEGEND, &g->legend_rect, &g->legend_previous}};
-}
-
-// The part of the window a drawing with this mask changes; regions that
-// moved are added to the mask.
-WindowRect changed_rectangle(Vex3dGraph *g, int &mask) {
-  OutputState &out = output_state(g);
-  if (const auto layout = hooks().layout) layout(g);
-  for (const RegionRects &r : region_rects(g))
-    if (!same(*r.current, *r.previous)) mask |= r.bit;
-  if (mask == VEX3D_CHANGE_ALL && g->window) {
-    const WindowSize s = g->window->client_size();
-    return united(WindowRect{0, 0, s.width, s.height}, out.update);
-  }
-  WindowRect changed = out.update;
-  for (const RegionRects &r : region_rects(g)) {
-    if (!(mask & r.bit)) continue;
-    changed = united(changed, window_rect(*r.current));
-    changed = united(changed, window_rect(*r.previous));
-  }
-  return changed;
-}
-
-// Draws the page with the mask into a context, which is current meanwhile.
-void draw_into(Vex3dGraph *g, platform::DrawContext *context, int mask) {
+// Draws the page with the mask into a context, which is current meanwhile;
+// the part of the surface the drawing changed.
+WindowRect draw_into(Vex3dGraph *g, platform::DrawContext *context, int mask) {
   platform::DrawContext *previous = set_current_context(g, context);
   prepare_context(g);
-  draw_page(g, mask);
+  const PageDrawing drawing = draw_page(g, mask);
   set_current_context(g, previous);
+  return drawing.drawn ? window_rect(drawing.changed) : WindowRect{};
 }
 
 // The off-screen buffer for this drawing, built when missing; none when
@@ -80,12 +48,12 @@ void repaint(Vex3dGraph *g) {
   Vex3dWindow *window = g->window;
   if (!window && !out.window_context) return;
 
-  int mask = g->change_mask;
-  WindowRect changed = changed_rectangle(g, mask);
+  const int mask = g->change_mask;
+  WindowRect changed = out.update;
   bool reached = true;
   if (platform::RasterContext *buffer = usable_buffer(g)) {
     if (!(g->drawn_once && out.buffer_valid && mask == 0)) {
-      draw_into(g, buffer, out.buffer_valid ? mask : VEX3D_CHANGE_ALL);
+      changed = united(changed, draw_into(g, buffer, out.buffer_valid ? mask : VEX3D_CHANGE_ALL));
       out.buffer_valid = true;
     }
     if (out.window_context) {
@@ -94,7 +62,7 @@ void repaint(Vex3dGraph *g) {
       show(window, *buffer, changed);
     }
   } else if (out.window_context) {
-    draw_into(g, out.window_context, mask);
+    changed = united(changed, draw_into(g, out.window_context, mask));
   } else {
     // Nothing keeps the window's earlier pixels here: the page is drawn
     // whole and shown whole.
@@ -121,21 +89,6 @@ void rebuild_buffer(Vex3dGraph *g) {
 }
 
 }  // namespace
-
-void draw_page(Vex3dGraph *g, int mask) {
-  if (mask == 0 || !g->draw_ops) return;
-  ++output_state(g).page_drawings;
-  const Vex3dDrawOps &ops = *g->draw_ops;
-  ops.setsolidfill(g, g->background.color);
-  if (mask == VEX3D_CHANGE_ALL) {
-    ops.primitives[0].fillrectangle(g, 0, 0, g->width, g->height);
-  } else {
-    for (const RegionRects &r : region_rects(g))
-      if (mask & r.bit)
-        ops.primitives[0].fillrectangle(g, r.current->x, r.current->y, r.current->width, r.current->height);
-  }
-  for (const RegionRects &r : region_rects(g)) *r.previous = *r.current;
-}
 
 void install_repaint_hooks(EngineHooks &hooks) {
   hooks.draw = repaint;

@@ -12,17 +12,6 @@
 namespace vex3d {
 namespace {
 
-struct Span {
-  double lo, hi;
-};
-
-// The footprint of bar k along one direction.
-Span footprint(const double *grid, int k, int bar_format, double step, double spacing) {
-  if (bar_format == Vex3dBarHistogram) return {grid[k], grid[k + 1]};
-  const double h = bar_half_width(step, spacing);
-  return {grid[k] - h, grid[k] + h};
-}
-
 // The zone colour of a bar's value, when zones are drawn and have colours.
 int zone_color(BodyPass &pass, int i, int j, double value) {
   Vex3dGraph *graph = pass.graph;
@@ -61,8 +50,8 @@ void draw_bar_cell(BodyPass &pass, int i, int j, int tag) {
   flags |= kCellDrawn;
 
   const double value = v.z(i, j);
-  const Span xs = footprint(v.x, i, graph->x.bar_format, graph->ranges.x_spacing, graph->x.bar_spacing);
-  const Span ys = footprint(v.y, j, graph->y.bar_format, graph->ranges.y_spacing, graph->y.bar_spacing);
+  const BarSpan xs = bar_footprint(v.x, i, graph->x.bar_format, graph->ranges.x_spacing, graph->x.bar_spacing);
+  const BarSpan ys = bar_footprint(v.y, j, graph->y.bar_format, graph->ranges.y_spacing, graph->y.bar_spacing);
   const double upper = std::max(value, graph->zorigin), lower = std::min(value, graph->zorigin);
 
   // P0 = (x high, y low), P1 = (x low, y low), P2 = (x low, y high), P3 = (x high, y high).

@@ -40,6 +40,11 @@ void draw_transparent_mesh(BodyPass &pass);
 
 // ---- Points
 
+// Rebuilds the drawing order of point data (farthest from the eye first)
+// when the data or the eye changed since it was made; false when memory ran
+// out (the order is then empty).
+bool update_point_order(const Vex3dGraph *graph, BodyState &state, const ViewState &view);
+
 // Every point of point data, farthest from the eye first, each with the data
 // style of its series.
 void draw_point_data(BodyPass &pass);

@@ -96,6 +96,12 @@ WallEdges wall_edges(int bits);
 
 // Half the width of a fixed bar: grid step * spacing percent * 0.005.
 double bar_half_width(double step, double spacing_percent);
+// The footprint of bar k along one direction: from grid[k] to grid[k + 1]
+// for histogram bars, grid[k] -+ the half width for fixed ones.
+struct BarSpan {
+  double lo, hi;
+};
+BarSpan bar_footprint(const double *grid, int k, int bar_format, double step, double spacing_percent);
 // The sides of a bar that face the eye for a traversal tag, by side index
 // (0 x-low, 1 y-high, 2 x-high, 3 y-low); -1 for none.
 struct BarSides {

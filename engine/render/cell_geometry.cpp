@@ -100,6 +100,12 @@ WallEdges wall_edges(int bits) {
 
 double bar_half_width(double step, double spacing_percent) { return std::fabs(step) * spacing_percent * 0.005; }
 
+BarSpan bar_footprint(const double *grid, int k, int bar_format, double step, double spacing_percent) {
+  if (bar_format == Vex3dBarHistogram) return {grid[k], grid[k + 1]};
+  const double h = bar_half_width(step, spacing_percent);
+  return {grid[k] - h, grid[k] + h};
+}
+
 BarSides bar_sides(int tag) { return kBarSides[valid_tag(tag)]; }
 
 SideCorners side_corners(int side) { return kSideCorners[std::clamp(side, 0, 3)]; }

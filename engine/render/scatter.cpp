@@ -84,10 +84,11 @@ void symbol(BodyPass &pass, DevicePoint at, const Vex3dDataStyle &style) {
   }
 }
 
-// Rebuilds the point order when the data or the eye changed since it was made.
-bool update_point_order(BodyPass &pass, const Vex3dDataInfo &info) {
-  BodyState &s = pass.state;
-  const Point4 eye = transform_point(pass.view.normalize_inverse, pass.view.eye);
+}  // namespace
+
+bool update_point_order(const Vex3dGraph *graph, BodyState &s, const ViewState &view) {
+  const Vex3dDataInfo &info = graph->surface_info;
+  const Point4 eye = transform_point(view.normalize_inverse, view.eye);
   long long total = 0;
   for (int k = 0; k < info.nseries; ++k) total += std::max(info.series[k].npoints, 0);
   const PointOrderKey key{info.series, info.nseries, total, {eye.x, eye.y, eye.z}};
@@ -118,8 +119,6 @@ bool update_point_order(BodyPass &pass, const Vex3dDataInfo &info) {
   s.point_order_valid = true;
   return true;
 }
-
-}  // namespace
 
 void draw_symbol_and_drop_line(BodyPass &pass, DevicePoint point, DevicePoint foot, const Vex3dDataStyle &style) {
   const Vex3dGraph *graph = pass.graph;
@@ -153,7 +152,7 @@ void draw_scatter_cell(BodyPass &pass, int i, int j, int /*tag*/) {
 void draw_point_data(BodyPass &pass) {
   const Vex3dDataInfo &info = pass.graph->surface_info;
   if (!info.valid || info.type != VEX3D_POINT || !info.series || info.nseries < 1) return;
-  if (!update_point_order(pass, info)) return;
+  if (!update_point_order(pass.graph, pass.state, pass.view)) return;
   const double foot_z = foot_height(pass.graph, info.hole);
   for (const OrderedPoint &o : pass.state.point_order) {
     // The order may outlive an edit of the data in place: look again.

@@ -34,6 +34,20 @@ void quadrant(Run columns, bool columns_down, Run rows, bool rows_down, int tag,
 
 }  // namespace
 
+int cell_tag(const EyeCell &eye, int column, int row) {
+  // Which side of the eye an index lies on: 0 below, 1 above, 2 the strip.
+  auto side = [](const AxisSplit &s, int k) {
+    if (k < s.first || k > s.last) return -1;
+    if (k <= s.last_below) return 0;
+    if (k >= s.first_above) return 1;
+    return s.has_strip() ? 2 : -1;
+  };
+  // By column side, then row side, as the nine steps visit them.
+  constexpr int kTags[3][3] = {{9, 8, 5}, {7, 6, 4}, {3, 2, 1}};
+  const int c = side(eye.columns, column), r = side(eye.rows, row);
+  return c < 0 || r < 0 ? 0 : kTags[c][r];
+}
+
 bool traversal_runs_along_x(int view_flags) {
   const int side = view_flags & kEyeSideBits;
   return side != kEyeBeyondYMax && side != kEyeBeyondYMin;

@@ -18,6 +18,10 @@ using CellVisitor = FunctionRef<void(int column, int row, int tag)>;
 // (view flags 4 or 8), over rows otherwise.
 void traverse_cells(const EyeCell &eye, int view_flags, CellVisitor visit);
 
+// The tag with which the traversal draws element (column, row); 0 for one
+// it does not visit.
+int cell_tag(const EyeCell &eye, int column, int row);
+
 // Whether the traversal's inner loop runs along x (over columns): the outer
 // loop runs over rows.
 bool traversal_runs_along_x(int view_flags);

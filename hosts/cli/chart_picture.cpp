@@ -11,14 +11,10 @@
 #include <vector>
 
 #include "data.h"
-#include "gl.h"
-#include "graph.h"
 #include "owned.h"
-#include "png_file.h"
-#include "raster_context.h"
+#include "page.h"
 #include "restable.h"
 #include "steps.h"
-#include "w_render.h"
 
 namespace torvane3d_cli {
 namespace {
@@ -95,10 +91,10 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
 
   DataPtr data;
   if (o.file) {
-    char error[VEX3D_ERROR_SIZE] = "";
-    data.reset(Vex3dDataRead(o.file, error));
+    char read_error[VEX3D_ERROR_SIZE] = "";
+    data.reset(Vex3dDataRead(o.file, read_error));
     if (!data) {
-      std::fprintf(stderr, "torvane3d %s: %s\n", name, error[0] ? error : "cannot read the data file");
+      std::fprintf(stderr, "torvane3d %s: %s\n", name, read_error[0] ? read_error : "cannot read the data file");
       return 1;
     }
   } else {
@@ -118,25 +114,10 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   for (const std::string &step : o.steps)
     if (apply_step(g, step, stdout, stderr) != StepResult::Done) return 1;
 
-  vex3d::platform::RasterContext raster(o.width, o.height);
-  if (!raster.ok()) {
-    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
-    return 1;
-  }
-  vex3d::set_current_context(g, &raster);
-  vex3d::prepare_context(g);
-  g->graph_rect = vex3d::Rect{0, 0, o.width, o.height};  // no page layout yet: the chart area is the picture
-  vex3d::compute_view(g);
-  command.draw(g);
-  vex3d::set_current_context(g, nullptr);
-
-  // Written whole or not at all: into a file beside it, renamed once complete.
-  const std::string out = o.out, part = out + ".part";
-  std::string error;
-  if (!vex3d::platform::write_png(part, raster.pixels(), &error) || std::rename(part.c_str(), out.c_str()) != 0) {
-    if (error.empty()) error = std::strerror(errno);
-    std::remove(part.c_str());
-    std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", name, o.out, error.c_str());
+  if (command.cube_only) Vex3dSetPlotCubeOnly(g, 1);
+  char error[VEX3D_ERROR_SIZE] = "";
+  if (!Vex3dWritePagePng(g, o.out, error)) {
+    std::fprintf(stderr, "torvane3d %s: %s\n", name, error);
     return 1;
   }
   return 0;

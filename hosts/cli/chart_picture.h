@@ -5,20 +5,19 @@
 // 60 x 60 grid, shaded, zoned, meshed, with contour lines and its zones and
 // contour lines projected on the floor. A step that fails or a data file that
 // cannot be read stops the command with status 1, bad arguments with status
-// 2; the picture is written whole or not at all. Until the page has a layout,
-// the chart area is the whole picture.
+// 2; the picture is written whole or not at all.
 #pragma once
 
 #include <span>
 
-#include "graph.h"
+#include "restable.h"
 
 namespace torvane3d_cli {
 
 struct PictureCommand {
   const char *name;  // the sub-command, for its messages
-  // Draws the chart area after the view is computed.
-  void (*draw)(Vex3dGraph *graph);
+  // The chart area shows the plot cube alone, with no chart body.
+  bool cube_only;
 };
 
 int run_picture_command(const PictureCommand &command, std::span<char *const> args);

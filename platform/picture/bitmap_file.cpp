@@ -158,4 +158,28 @@ std::unique_ptr<Picture> read_bitmap(std::span<const std::uint8_t> bytes) {
   return pic;
 }
 
+std::unique_ptr<Picture> read_packed_dib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits) {
+  // As a bitmap file: the file header in front, the pixels right after the
+  // header and its colour table.
+  std::vector<std::uint8_t> file(kFileHeaderSize);
+  file[0] = 'B', file[1] = 'M';
+  const std::size_t total = kFileHeaderSize + info.size() + bits.size();
+  if (total > 0xFFFFFFFFu) return nullptr;
+  put_u32(file.data() + 2, static_cast<std::uint32_t>(total));
+  put_u32(file.data() + 10, static_cast<std::uint32_t>(kFileHeaderSize + info.size()));
+  file.insert(file.end(), info.begin(), info.end());
+  file.insert(file.end(), bits.begin(), bits.end());
+  return read_bitmap(file);
+}
+
+std::size_t packed_dib_header_size(std::span<const std::uint8_t> dib) {
+  ByteReader in(dib);
+  DibHeader h;
+  if (!read_header(in, h)) return dib.size();
+  const bool core = h.size == kCoreHeaderSize;
+  std::size_t colors = h.bits <= 8 ? (std::size_t{1} << h.bits) : 0;
+  if (!core && h.colors_used != 0) colors = h.colors_used;
+  return std::size_t{h.size} + colors * (core ? 3 : 4);
+}
+
 }  // namespace vex3d

@@ -35,8 +35,11 @@ enum RecordType : std::uint32_t {
   kEllipse = 42,
   kRectangle = 43,
   kRoundRect = 44,
+  kArc = 45,
+  kPie = 47,
   kLineTo = 54,
   kExtSelectClipRgn = 75,
+  kStretchDibits = 81,
   kExtCreateFontIndirectW = 82,
   kExtTextOutA = 83,
   kExtTextOutW = 84,
@@ -143,6 +146,24 @@ bool text(std::uint32_t type, std::span<const std::uint8_t> record, ByteReader &
   return true;
 }
 
+// A bitmap stretched into its destination; the header and the pixels lie
+// where the record's offsets say.
+bool stretched_bitmap(std::span<const std::uint8_t> record, ByteReader &in, MetafilePlayer &p) {
+  in.skip(16);  // bounds
+  const double x = in.i32(), y = in.i32();
+  in.skip(16);  // source x, y, width, height: the whole bitmap
+  const std::uint32_t info_at = in.u32(), info_size = in.u32(), bits_at = in.u32(), bits_size = in.u32();
+  in.skip(8);  // colour usage, raster operation
+  const double width = in.i32(), height = in.i32();
+  if (!in.ok()) return false;
+  if (info_at > record.size() || info_size > record.size() - info_at || bits_at > record.size() ||
+      bits_size > record.size() - bits_at)
+    return false;
+  if (const auto bitmap = read_packed_dib(record.subspan(info_at, info_size), record.subspan(bits_at, bits_size)))
+    p.image(x, y, width, height, *bitmap);
+  return true;
+}
+
 // One record (the whole record, type and size included); false ends the playing.
 bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, MetafilePlayer &p) {
   ByteReader in(record);
@@ -191,6 +212,15 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
         p.rectangle(left, top, right, bottom);  // round corners drawn square
       break;
     }
+    case kArc:
+    case kPie: {
+      const double left = in.i32(), top = in.i32(), right = in.i32(), bottom = in.i32();
+      const double xs = in.i32(), ys = in.i32(), xe = in.i32(), ye = in.i32();
+      if (!in.ok()) return false;
+      p.arc(left, top, right, bottom, xs, ys, xe, ye, type == kPie);
+      break;
+    }
+    case kStretchDibits: return stretched_bitmap(record, in, p);
     case kExtSelectClipRgn: {
       const std::uint32_t size = in.u32();
       const std::uint32_t mode = in.u32();

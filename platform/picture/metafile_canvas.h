@@ -46,6 +46,8 @@ struct MetaBrush {
 enum class MetaTextAlign { kLeft, kRight, kCenter };
 enum class MetaTextBase { kTop, kBaseline, kBottom };
 
+struct Picture;
+
 class MetafileCanvas {
  public:
   virtual ~MetafileCanvas() = default;
@@ -66,11 +68,17 @@ class MetafileCanvas {
   // with the pen along its inner edge.
   virtual void rectangle(const MetaRect &box) = 0;
   virtual void ellipse(const MetaRect &box) = 0;
+  // Part of the ellipse inscribed in the box, from `start` counter-clockwise
+  // through `sweep` (radians, 0 along +x, y up on the screen; 2 pi or more is
+  // the whole ellipse): an arc outlined with the pen, a pie slice filled
+  // with the brush and outlined with the pen.
+  virtual void arc(const MetaRect &box, double start, double sweep) = 0;
+  virtual void pie(const MetaRect &box, double start, double sweep) = 0;
+  // A bitmap stretched into the box.
+  virtual void image(const MetaRect &box, const Picture &bitmap) = 0;
   // UTF-8 text at its reference point.
   virtual void text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) = 0;
 };
-
-struct Picture;
 
 // Plays a metafile picture into the box (x, y, width, height) of the
 // destination: the picture's frame is mapped onto the box. Records this

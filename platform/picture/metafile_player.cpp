@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 namespace vex3d {
 namespace {
@@ -50,6 +51,7 @@ MetaPenStyle line_style_of(std::uint32_t style) {
     case 3: return MetaPenStyle::kDashDot;
     case 4: return MetaPenStyle::kDashDotDot;
     case 5: return MetaPenStyle::kNull;
+    case 7: return MetaPenStyle::kDash;  // the writer's own dashes: drawn as a dash
     default: return MetaPenStyle::kSolid;
   }
 }
@@ -340,6 +342,41 @@ void MetafilePlayer::text(double x, double y, const std::string &utf8) {
   use_font();
   const MetaPoint p = to_destination(x, y);
   canvas_.text(p.x, p.y, utf8, align, base);
+  ++drawn_;
+}
+
+void MetafilePlayer::arc(double left, double top, double right, double bottom, double start_x, double start_y,
+                         double end_x, double end_y, bool pie) {
+  const MetaRect box = mapped_box(left, top, right, bottom);
+  if (box.width <= 0 || box.height <= 0) return;
+  if (!pie && state_.pen.style == MetaPenStyle::kNull) return;
+  const MetaPoint start = to_destination(start_x, start_y), end = to_destination(end_x, end_y);
+  const double cx = box.x + box.width / 2.0, cy = box.y + box.height / 2.0;
+  const auto angle_of = [&](const MetaPoint &p) {
+    return std::atan2(-(p.y - cy) / box.height, (p.x - cx) / box.width);
+  };
+  const double from = angle_of(start);
+  double sweep = 2 * std::numbers::pi;
+  if (!(start == end)) {
+    sweep = std::fmod(angle_of(end) - from, 2 * std::numbers::pi);
+    if (sweep <= 0) sweep += 2 * std::numbers::pi;
+  }
+  use_clip();
+  use_pen();
+  if (pie) {
+    use_brush();
+    canvas_.pie(box, from, sweep);
+  } else {
+    canvas_.arc(box, from, sweep);
+  }
+  ++drawn_;
+}
+
+void MetafilePlayer::image(double x, double y, double width, double height, const Picture &bitmap) {
+  const MetaRect box = mapped_box(x, y, x + width, y + height);
+  if (box.width <= 0 || box.height <= 0 || !bitmap.is_bitmap() || bitmap.width <= 0) return;
+  use_clip();
+  canvas_.image(box, bitmap);
   ++drawn_;
 }
 

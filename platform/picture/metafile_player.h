@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "metafile_canvas.h"
+#include "picture.h"
 
 namespace vex3d {
 
@@ -70,6 +71,13 @@ class MetafilePlayer {
   void rectangle(double left, double top, double right, double bottom);
   void ellipse(double left, double top, double right, double bottom);
   void text(double x, double y, const std::string &utf8);
+  // An arc (or a pie slice) of the ellipse in the box, counter-clockwise
+  // from the ray through the start point to the ray through the end point;
+  // the same point twice is the whole ellipse.
+  void arc(double left, double top, double right, double bottom, double start_x, double start_y, double end_x,
+           double end_y, bool pie);
+  // A bitmap stretched into the rectangle (a negative size flips it).
+  void image(double x, double y, double width, double height, const Picture &bitmap);
 
   int drawn() const { return drawn_; }
   void count() { ++drawn_; }

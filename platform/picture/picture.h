@@ -70,6 +70,12 @@ std::unique_ptr<Picture> read_bitmap(std::span<const std::uint8_t> bytes);
 std::unique_ptr<Picture> read_metafile(std::span<const std::uint8_t> bytes, FileSignature kind);
 std::unique_ptr<Picture> read_png(std::span<const std::uint8_t> bytes);
 std::unique_ptr<Picture> read_jpeg(std::span<const std::uint8_t> bytes);
+// A bitmap from a packed device-independent bitmap: its information header
+// with the colour table, and its pixel rows (as metafile records hold them).
+std::unique_ptr<Picture> read_packed_dib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits);
+// Where the pixel rows of a packed bitmap start: after its information
+// header and colour table.
+std::size_t packed_dib_header_size(std::span<const std::uint8_t> dib);
 
 // A 24-bit bitmap picture of width x height, its pixels to be filled by the
 // caller through bits (bottom-up rows of blue, green, red).

@@ -37,6 +37,10 @@ enum Function : std::uint16_t {
   kPolyPolygon = 0x0538,
   kRoundRect = 0x061C,
   kExtTextOut = 0x0A32,
+  kArc = 0x0817,
+  kPie = 0x081A,
+  kDibStretchBlt = 0x0B41,
+  kStretchDib = 0x0F43,
   // Records that create an object this player does not draw with: each still
   // takes a slot of the object table, so later indices stay right.
   kCreatePalette = 0x00F7,
@@ -75,6 +79,20 @@ void font_object(ByteReader &in, MetaObject &o) {
   const auto face = in.bytes(std::min<std::size_t>(in.remaining(), 32));
   const std::string name = latin1_to_utf8(face);
   set_face(f, name);
+}
+
+// A bitmap record's destination and its packed bitmap, played as a picture.
+bool stretched_bitmap(std::uint16_t function, ByteReader &in, MetafilePlayer &p) {
+  in.u32();                               // raster operation: every bitmap is copied
+  if (function == kStretchDib) in.u16();  // colour usage: RGB values
+  in.skip(8);                             // source height, width, y, x: the whole bitmap
+  const double height = in.i16(), width = in.i16(), y = in.i16(), x = in.i16();
+  if (!in.ok()) return false;
+  const auto dib = in.bytes(in.remaining());
+  const std::size_t header = std::min(dib.size(), packed_dib_header_size(dib));
+  if (const auto bitmap = read_packed_dib(dib.first(header), dib.subspan(header)))
+    p.image(x, y, width, height, *bitmap);
+  return true;
 }
 
 // One record; false ends the playing.
@@ -146,6 +164,16 @@ bool play_record(std::uint16_t function, ByteReader in, MetafilePlayer &p, doubl
         p.rectangle(left, top, right, bottom);
       break;
     }
+    case kArc:
+    case kPie: {
+      const double ye = in.i16(), xe = in.i16(), ys = in.i16(), xs = in.i16();
+      const double bottom = in.i16(), right = in.i16(), top = in.i16(), left = in.i16();
+      if (!in.ok()) return false;
+      p.arc(left, top, right, bottom, xs, ys, xe, ye, function == kPie);
+      break;
+    }
+    case kDibStretchBlt:
+    case kStretchDib: return stretched_bitmap(function, in, p);
     case kTextOut: {
       const std::size_t length = in.u16();
       const auto text = in.bytes(length);

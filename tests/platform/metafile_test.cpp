@@ -47,6 +47,15 @@ class TextCanvas : public vex3d::MetafileCanvas {
   void polygon(std::span<const vex3d::MetaPoint> pts) override { add_points("polygon", pts); }
   void rectangle(const MetaRect &r) override { add("rect %d %d %d %d", r.x, r.y, r.width, r.height); }
   void ellipse(const MetaRect &r) override { add("ellipse %d %d %d %d", r.x, r.y, r.width, r.height); }
+  void arc(const MetaRect &r, double start, double sweep) override {
+    add("arc %d %d %d %d %.3f %.3f", r.x, r.y, r.width, r.height, start, sweep);
+  }
+  void pie(const MetaRect &r, double start, double sweep) override {
+    add("pie %d %d %d %d %.3f %.3f", r.x, r.y, r.width, r.height, start, sweep);
+  }
+  void image(const MetaRect &r, const vex3d::Picture &b) override {
+    add("image %d %d %d %d %dx%d", r.x, r.y, r.width, r.height, b.width, b.height);
+  }
   void text(int x, int y, std::string_view s, vex3d::MetaTextAlign a, vex3d::MetaTextBase b) override {
     add("text %d %d %s %d %d", x, y, std::string(s).c_str(), static_cast<int>(a), static_cast<int>(b));
   }

@@ -1,0 +1,124 @@
+// Vex3dDataSmooth: every value of a grid replaced by a weighted mean of
+// itself and its eight neighbours, from the values before smoothing.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "data.h"
+#include "diagnostics.h"
+#include "methods.h"
+#include "prepare.h"
+#include "validate.h"
+
+namespace vex3d {
+namespace {
+
+// Weights of the eight neighbours (i + a - 1, j + b - 1), indexed [a][b]
+// (the centre's slot unused); they add up to 1 - w.
+struct NeighbourWeights {
+  double w[3][3];
+};
+
+// Neighbours share 1 - w in inverse proportion to their distances: dx to
+// both x neighbours, dy_next and dy_prev to the y neighbours, the diagonals
+// by Pythagoras.
+NeighbourWeights inverse_distance(double w, double dx, double dy_prev, double dy_next) {
+  const double d_prev = std::hypot(dx, dy_prev), d_next = std::hypot(dx, dy_next);
+  const double inverse[3][3] = {
+      {1 / d_prev, 1 / dx, 1 / d_next}, {1 / dy_prev, 0, 1 / dy_next}, {1 / d_prev, 1 / dx, 1 / d_next}};
+  double sum = 0;
+  for (const auto &row : inverse)
+    for (double v : row) sum += v;
+  NeighbourWeights out{};
+  for (int a = 0; a < 3; ++a)
+    for (int b = 0; b < 3; ++b) out.w[a][b] = (1 - w) * inverse[a][b] / sum;
+  return out;
+}
+
+// The regular grid's weights as the grid's own steps give them.
+NeighbourWeights regular_weights(double w, double xstep, double ystep) {
+  const double ax = std::abs(xstep), ay = std::abs(ystep), d = std::sqrt(xstep * xstep + ystep * ystep);
+  const double wx = (1 - w) / (2 * (2 * ax / d + ax / ay + 1)), wy = wx * ax / ay, wd = wx * ax / d;
+  return NeighbourWeights{{{wd, wx, wd}, {wy, 0, wy}, {wd, wx, wd}}};
+}
+
+// An irregular grid's weights at (i, j): the spacing towards the previous x
+// line (the next one on the first line), towards the next and the previous
+// y lines (each standing in for the other where one is missing).
+NeighbourWeights irregular_weights(double w, const Vex3dIrGridData &g, int i, int j) {
+  auto spacing = [](const double *grid, int n, int k, int towards) {
+    const int other = k + towards;
+    return other >= 0 && other < n ? std::abs(grid[other] - grid[k]) : NAN;
+  };
+  double dx = spacing(g.xgrid, g.numx, i, -1);
+  if (std::isnan(dx)) dx = spacing(g.xgrid, g.numx, i, +1);
+  double dy_prev = spacing(g.ygrid, g.numy, j, -1), dy_next = spacing(g.ygrid, g.numy, j, +1);
+  if (std::isnan(dy_prev)) dy_prev = dy_next;
+  if (std::isnan(dy_next)) dy_next = dy_prev;
+  // A single line in one direction: its neighbours are all missing, and the
+  // other direction's spacing stands in so that the centre keeps its share.
+  if (std::isnan(dx)) dx = std::isnan(dy_prev) ? 1 : dy_prev;
+  if (std::isnan(dy_prev)) dy_prev = dy_next = dx;
+  return inverse_distance(w, dx, dy_prev, dy_next);
+}
+
+// The new value at (i, j) from the old rows i - 1, i, i + 1 (null beyond the
+// grid): the weighted mean of the centre and the neighbours that are there
+// and are not holes.
+double smoothed(const double *rows[3], int j, int numy, double hole, double w, const NeighbourWeights &nw) {
+  double sum = w * rows[1][j], weights = w;
+  for (int a = 0; a < 3; ++a) {
+    if (!rows[a]) continue;
+    for (int b = 0; b < 3; ++b) {
+      const int jj = j + b - 1;
+      if ((a == 1 && b == 1) || jj < 0 || jj >= numy) continue;
+      const double v = rows[a][jj];
+      if (v == hole) continue;
+      sum += nw.w[a][b] * v;
+      weights += nw.w[a][b];
+    }
+  }
+  return weights == 0 ? hole : sum / weights;
+}
+
+void smooth(Vex3dData &data, double w) {
+  Vex3dDataInfo info;
+  prepare_data_info(info, &data, true);
+  const int numx = info.numx, numy = info.numy;
+  const double hole = info.hole;
+  const bool regular = data.type == VEX3D_DATA_GRID;
+  const NeighbourWeights fixed = regular ? regular_weights(w, data.grid.xstep, data.grid.ystep) : NeighbourWeights{};
+  // Row i - 1 as it was before smoothing, and row i's new values, written
+  // back once row i + 1 no longer needs row i's old ones.
+  std::vector<double> previous(static_cast<std::size_t>(numy)), fresh(static_cast<std::size_t>(numy));
+  for (int i = 0; i < numx; ++i) {
+    const double *rows[3] = {i > 0 ? previous.data() : nullptr, info.values[i],
+                             i + 1 < numx ? info.values[i + 1] : nullptr};
+    for (int j = 0; j < numy; ++j) {
+      const double centre = info.values[i][j];
+      fresh[std::size_t(j)] = centre == hole ? hole
+                              : regular      ? smoothed(rows, j, numy, hole, w, fixed)
+                                        : smoothed(rows, j, numy, hole, w, irregular_weights(w, data.irgrid, i, j));
+    }
+    previous.assign(info.values[i], info.values[i] + numy);
+    std::copy(fresh.begin(), fresh.end(), info.values[i]);
+  }
+}
+
+}  // namespace
+}  // namespace vex3d
+
+using namespace vex3d;
+
+extern "C" void Vex3dDataSmooth(Vex3dData *data, double w) {
+  if (!data || !(w >= 0 && w < 1)) return;
+  if (data->type == VEX3D_POINT) {
+    message(nullptr, "Need grid or irregular grid data\n");
+    return;
+  }
+  if (const std::string problem = data_set_problem(*data); !problem.empty()) {
+    message(nullptr, "Vex3dDataSmooth: %s!\n", problem.c_str());
+    return;
+  }
+  smooth(*data, w);
+}

@@ -1,0 +1,110 @@
+// The public calls of the page: drawing contexts, drawing the page into
+// one, and a page written as a PNG file.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "output_state.h"
+#include "page.h"
+#include "page_drawing.h"
+#include "png_file.h"
+#include "raster_context.h"
+#include "w_render.h"
+
+namespace vex3d {
+namespace {
+
+constexpr int kLargestSide = 32767;
+
+void copy_error(char *error, const std::string &text) {
+  if (!error) return;
+  std::snprintf(error, VEX3D_ERROR_SIZE, "%s", text.c_str());
+}
+
+// Written whole or not at all: into a file beside it, renamed once complete.
+bool write_png_whole(platform::RasterContext &raster, const char *file, char *error) {
+  if (!file || !*file) {
+    copy_error(error, "no file name");
+    return false;
+  }
+  const std::string out = file, part = out + ".part";
+  std::string reason;
+  if (!platform::write_png(part, raster.pixels(), &reason) || std::rename(part.c_str(), out.c_str()) != 0) {
+    if (reason.empty()) reason = std::strerror(errno);
+    std::remove(part.c_str());
+    copy_error(error, "cannot write " + out + ": " + reason);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+}  // namespace vex3d
+
+using namespace vex3d;
+
+extern "C" Vex3dDrawContext *Vex3dCreateRasterContext(int width, int height) {
+  if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) return nullptr;
+  auto raster = std::unique_ptr<platform::RasterContext>(new (std::nothrow) platform::RasterContext(width, height));
+  if (!raster || !raster->ok()) return nullptr;
+  return raster.release();
+}
+
+extern "C" void Vex3dDestroyDrawContext(Vex3dDrawContext *context) { delete context; }
+
+extern "C" const uint32_t *Vex3dRasterContextPixels(Vex3dDrawContext *context, int *width, int *height, int *stride) {
+  auto *raster = dynamic_cast<platform::RasterContext *>(context);
+  if (!raster) return nullptr;
+  const platform::ImageView view = raster->pixels();
+  if (width) *width = view.width;
+  if (height) *height = view.height;
+  if (stride) *stride = view.stride;
+  return view.pixels;
+}
+
+extern "C" int Vex3dWriteRasterPng(Vex3dDrawContext *context, const char *file, char *error) {
+  auto *raster = dynamic_cast<platform::RasterContext *>(context);
+  if (!raster) {
+    copy_error(error, "not a raster picture");
+    return 0;
+  }
+  return write_png_whole(*raster, file, error);
+}
+
+extern "C" void Vex3dDrawPage(Vex3dGraph *graph, Vex3dDrawContext *context, int mask) {
+  if (!graph || !context) return;
+  platform::DrawContext *previous = set_current_context(graph, context);
+  prepare_context(graph);
+  draw_page(graph, mask);
+  set_current_context(graph, previous);
+  // The changes are drawn. A window's buffer, though, no longer matches the
+  // regions' previous places, which this drawing moved on: it is drawn whole
+  // at its next repaint.
+  graph->change_mask = graph->window ? VEX3D_CHANGE_ALL : 0;
+}
+
+extern "C" int Vex3dWritePagePng(Vex3dGraph *graph, const char *file, char *error) {
+  if (!graph) {
+    copy_error(error, "no graph");
+    return 0;
+  }
+  if (graph->width < 1 || graph->height < 1 || graph->width > kLargestSide || graph->height > kLargestSide) {
+    copy_error(error, "the picture size " + std::to_string(graph->width) + "x" + std::to_string(graph->height) +
+                          " is not 1 to 32767 on each side");
+    return 0;
+  }
+  platform::RasterContext raster(graph->width, graph->height);
+  if (!raster.ok()) {
+    copy_error(error,
+               "cannot make a " + std::to_string(graph->width) + "x" + std::to_string(graph->height) + " picture");
+    return 0;
+  }
+  Vex3dDrawPage(graph, &raster, VEX3D_CHANGE_ALL);
+  return write_png_whole(raster, file, error);
+}
+
+extern "C" void Vex3dSetPlotCubeOnly(Vex3dGraph *graph, int on) {
+  if (graph) output_state(graph).page.cube_only = on != 0;
+}
