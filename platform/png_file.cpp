@@ -6,7 +6,6 @@
 
 #include <png.h>
 
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +30,13 @@ void on_error(png_structp png, png_const_charp text) {
   png_longjmp(png, 1);
 }
 void on_warning(png_structp, png_const_charp) {}
+
+// libpng's output goes into the OutputFile, whose error names the cause.
+void on_write(png_structp png, png_bytep data, png_size_t size) {
+  auto *out = static_cast<OutputFile *>(png_get_io_ptr(png));
+  if (!out->write(data, size)) png_error(png, out->error().c_str());
+}
+void on_flush(png_structp) {}
 
 // The colours of an opaque image when it has at most 256: written with a
 // palette, the same pixels take a third of the bytes to compress.
@@ -63,7 +69,8 @@ class Palette {
     if (count_ == 256) return -1;
     keys_[h] = c | kUsed;
     index_[h] = static_cast<std::uint8_t>(count_);
-    colors_[count_] = png_color{static_cast<png_byte>(c >> 16), static_cast<png_byte>(c >> 8), static_cast<png_byte>(c)};
+    colors_[count_] =
+        png_color{static_cast<png_byte>(c >> 16), static_cast<png_byte>(c >> 8), static_cast<png_byte>(c)};
     return count_++;
   }
 
@@ -97,7 +104,8 @@ Layout choose_layout(const ImageView &image, Palette &palette) {
 // libpng reports an error by a long jump out of its calls: nothing in this
 // function may need a destructor. `row` holds one row of the file's bytes
 // for the layouts that convert; `message` receives libpng's reason.
-bool encode(FILE *file, const ImageView &image, Layout layout, Palette &palette, std::uint8_t *row, char *message) {
+bool encode(OutputFile &file, const ImageView &image, Layout layout, Palette &palette, std::uint8_t *row,
+            char *message) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, message, on_error, on_warning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -105,7 +113,7 @@ bool encode(FILE *file, const ImageView &image, Layout layout, Palette &palette,
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_init_io(png, file);
+  png_set_write_fn(png, &file, on_write, on_flush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                layout == Layout::kPalette ? PNG_COLOR_TYPE_PALETTE
                : layout == Layout::kRgb   ? PNG_COLOR_TYPE_RGB
@@ -151,21 +159,21 @@ bool encode(FILE *file, const ImageView &image, Layout layout, Palette &palette,
 
 }  // namespace
 
-bool write_png(const std::string &path, const ImageView &image, std::string *error) {
-  if (image.empty() || image.stride < image.width) return set_error(error, "empty image"), false;
-  if (image.width > kLargestSide || image.height > kLargestSide) return set_error(error, "image too large"), false;
+bool write_png(OutputFile &out, const ImageView &image) {
+  if (image.empty() || image.stride < image.width) return out.fail("empty image"), false;
+  if (image.width > kLargestSide || image.height > kLargestSide) return out.fail("image too large"), false;
   Palette palette;
   const Layout layout = choose_layout(image, palette);
   std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width) * 4);
-  FILE *file = std::fopen(path.c_str(), "wb");
-  if (!file) return set_error(error, std::strerror(errno)), false;
   char message[kMessageSize] = "out of memory";
-  const bool encoded = encode(file, image, layout, palette, row.data(), message);
-  const bool written = !std::ferror(file);
-  const bool closed = std::fclose(file) == 0;
-  if (encoded && written && closed) return true;
-  set_error(error, !encoded ? message : std::strerror(errno));
-  std::remove(path.c_str());
+  if (!encode(out, image, layout, palette, row.data(), message)) out.fail(message);
+  return out.ok();
+}
+
+bool write_png(const std::string &path, const ImageView &image, std::string *error) {
+  OutputFile out;
+  if (out.open(path) && write_png(out, image) && out.commit()) return true;
+  set_error(error, out.error().c_str());
   return false;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "draw_state.h"
+#include "output_file.h"
 
 namespace vex3d::platform {
 
@@ -17,7 +18,12 @@ struct Bitmap {
 };
 
 // Writes the pixels as an 8-bit PNG: with a palette when they are opaque in
-// at most 256 colours, RGB when opaque in more, RGBA when any is not opaque. Returns false (with a reason in `error` when given) on failure.
+// at most 256 colours, RGB when opaque in more, RGBA when any is not opaque.
+// Into an open output (committed by the caller): false, with the reason in
+// out.error(), on failure.
+bool write_png(OutputFile &out, const ImageView &image);
+// The same into a file of its own, committed here: false (with the reason in
+// `error` when given) on failure, the file then left as it was.
 bool write_png(const std::string &path, const ImageView &image, std::string *error = nullptr);
 
 // Reads a PNG file of any kind; false when the file is missing, not a PNG,

@@ -11,6 +11,7 @@
 
 #include "cairo_context.h"
 #include "fonts.h"
+#include "output_file.h"
 
 namespace vex3d::platform {
 
@@ -21,15 +22,22 @@ class VectorContext final : public CairoContext {
   // Receives the output piece by piece; false reports a failed write.
   using Writer = std::function<bool(const unsigned char *data, std::size_t size)>;
 
-  // A page of width x height pixels written to a file; the context has
-  // failed (ok() is false) when the file cannot be written.
+  // A page of width x height pixels written to a file through an OutputFile,
+  // committed by finish(); the context has failed (ok() is false) when the
+  // file cannot be written.
   static std::unique_ptr<VectorContext> to_file(VectorFormat format, const std::string &path, int width, int height);
+  // The page written into an open output that the caller commits after
+  // finish().
+  static std::unique_ptr<VectorContext> to_output(VectorFormat format, OutputFile &out, int width, int height);
   static std::unique_ptr<VectorContext> to_stream(VectorFormat format, Writer writer, int width, int height);
   ~VectorContext() override;
 
   ContextKind kind() const override { return ContextKind::kVector; }
   int color_depth() const override { return 24; }
   double resolution() const override { return kScreenDpi; }
+
+ protected:
+  bool do_finish() override;
 
  private:
   struct Stream;

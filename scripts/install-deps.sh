@@ -14,6 +14,8 @@ packages=(
   hershey-fonts-data
   # the contour cross-check and the peer benchmarks (contourpy)
   python3-matplotlib
+  # the resampling cross-check and its benchmark beside SciPy
+  python3-scipy
   # picture files read for backgrounds
   libpng-dev libjpeg-dev
   # independent readers of the files export writes: metafiles, PDF, SVG,

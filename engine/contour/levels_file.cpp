@@ -66,18 +66,18 @@ extern "C" Vex3dDistnTable *Vex3dReadDistnTable(const char *file, char *error) {
 }
 
 extern "C" int Vex3dWriteDistnTable(const Vex3dDistnTable *table, const char *file, char *error) {
-  TextFile stream = open_for_writing(file, error);
-  if (!stream) return 0;
-  if (!table) {
-    route_error(formatted("No distribution table to write to %s", file), error);
+  OutputPtr out = open_for_writing(file, error);
+  if (!out) return 0;
+  // A refused table leaves the file created empty, as a refusal always has.
+  const auto refuse = [&](const std::string &reason) {
+    out->commit();
+    route_error(reason, error);
     return 0;
-  }
-  if (table->nlevels > 0 && !table->levels) {
-    route_error(formatted("Corrupted distn table: Not written to %s", file), error);
-    return 0;
-  }
-  std::fprintf(stream.get(), "!Contour Levels for %s\n", file);
-  for (int i = 0; i < table->nlevels; ++i) std::fprintf(stream.get(), "%lg\n", table->levels[i]);
-  std::fputs("\n", stream.get());
-  return finish_writing(std::move(stream), file, error) ? 1 : 0;
+  };
+  if (!table) return refuse(formatted("No distribution table to write to %s", file));
+  if (table->nlevels > 0 && !table->levels) return refuse(formatted("Corrupted distn table: Not written to %s", file));
+  out->write(formatted("!Contour Levels for %s\n", file));
+  for (int i = 0; i < table->nlevels; ++i) out->write(formatted("%lg\n", table->levels[i]));
+  out->write("\n");
+  return finish_writing(*out, file, error) ? 1 : 0;
 }

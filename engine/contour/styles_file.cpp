@@ -174,24 +174,24 @@ extern "C" Vex3dContourStyle **Vex3dReadContourStyles(const char *file, char *er
 }
 
 extern "C" int Vex3dWriteContourStyles(Vex3dContourStyle *const *styles, const char *file, char *error) {
-  TextFile stream = open_for_writing(file, error);
-  if (!stream) return 0;
-  if (!styles) {
-    route_error(formatted("No contour styles to write to %s", file), error);
+  OutputPtr out = open_for_writing(file, error);
+  if (!out) return 0;
+  // A refusal leaves in the file what was written before it (nothing, with
+  // no styles), as it always has.
+  const auto refuse = [&](const std::string &reason) {
+    out->commit();
+    route_error(reason, error);
     return 0;
-  }
-  std::fprintf(stream.get(), "!Contour Styles for %s\n", file);
+  };
+  if (!styles) return refuse(formatted("No contour styles to write to %s", file));
+  out->write(formatted("!Contour Styles for %s\n", file));
   for (int i = 0; styles[i]; ++i) {
     const auto line = style_text(*styles[i]);
-    if (!line) {
-      // The lines written so far stay in the file.
-      route_error(formatted("Cannot format pattern field -> style - %d file - %s", i + 1, file), error);
-      return 0;
-    }
-    std::fprintf(stream.get(), "%s\n", line->c_str());
+    if (!line) return refuse(formatted("Cannot format pattern field -> style - %d file - %s", i + 1, file));
+    out->write(*line + "\n");
   }
-  std::fputs("\n", stream.get());
-  return finish_writing(std::move(stream), file, error) ? 1 : 0;
+  out->write("\n");
+  return finish_writing(*out, file, error) ? 1 : 0;
 }
 
 extern "C" void Vex3dFreeContourStyles(Vex3dContourStyle **styles) {

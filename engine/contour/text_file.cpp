@@ -9,34 +9,30 @@
 
 namespace vex3d {
 
-namespace {
-
-TextFile open_routed(const char *name, const char *mode, const std::string &failure, char *error) {
+TextFile open_for_reading(const char *name, const std::string &unreadable, char *error) {
   if (!name) {
     route_error("Filename is NULL", error);
     return nullptr;
   }
-  TextFile file(std::fopen(expand_file_name(name).c_str(), mode));
-  if (!file) route_error(failure, error);
+  TextFile file(std::fopen(expand_file_name(name).c_str(), "r"));
+  if (!file) route_error(unreadable, error);
   return file;
 }
 
-}  // namespace
-
-TextFile open_for_reading(const char *name, const std::string &unreadable, char *error) {
-  return open_routed(name, "r", unreadable, error);
-}
-
-TextFile open_for_writing(const char *name, char *error) {
-  return open_routed(name, "w", name ? formatted("Unable to write to %s", name) : std::string(), error);
-}
-
-bool finish_writing(TextFile file, const char *name, char *error) {
-  std::FILE *f = file.release();
-  const bool written = std::fflush(f) == 0 && !std::ferror(f);
-  // A full disk shows only here; the caller must not take the file for written.
-  if (std::fclose(f) == 0 && written) return true;
+OutputPtr open_for_writing(const char *name, char *error) {
+  if (!name) {
+    route_error("Filename is NULL", error);
+    return nullptr;
+  }
+  auto file = std::make_unique<platform::OutputFile>();
+  if (file->open(expand_file_name(name))) return file;
   route_error(formatted("Unable to write to %s", name), error);
+  return nullptr;
+}
+
+bool finish_writing(platform::OutputFile &file, const char *name, char *error) {
+  if (file.commit()) return true;
+  route_error(formatted("Unable to write to %s: %s", name, file.error().c_str()), error);
   return false;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "diagnostics.h"
+#include "output_file.h"
 
 namespace vex3d {
 
@@ -19,12 +20,14 @@ using TextFile = std::unique_ptr<std::FILE, FileCloser>;
 // with "Filename is NULL" or `unreadable` routed as the file readers route
 // their messages (data_file.h), when it cannot be opened.
 TextFile open_for_reading(const char *name, const std::string &unreadable, char *error);
-// The same for writing, with "Unable to write to NAME"; an existing file is
-// replaced.
-TextFile open_for_writing(const char *name, char *error);
-// Closes a written file; false, with "Unable to write to NAME" routed, when
-// any write or the close failed.
-bool finish_writing(TextFile file, const char *name, char *error);
+// An output for the file under its expanded name; null, with "Filename is
+// NULL" or "Unable to write to NAME" routed, when it cannot be written. The
+// file is replaced only by finish_writing.
+using OutputPtr = std::unique_ptr<platform::OutputFile>;
+OutputPtr open_for_writing(const char *name, char *error);
+// Puts the written file in place; false, with "Unable to write to NAME: CAUSE"
+// routed, when any write or the close failed (the old file then stays).
+bool finish_writing(platform::OutputFile &file, const char *name, char *error);
 
 // Lines of a file, each read whole however long, with its line feed.
 class LineReader {

@@ -8,6 +8,7 @@
 #include "data_file.h"
 #include "file_name.h"
 #include "number_text.h"
+#include "output_file.h"
 
 namespace vex3d {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // Buffered output: the text is made in memory and written in large pieces.
 class TextOut {
  public:
-  explicit TextOut(std::FILE *file) : file_(file), buffer_(new char[kSize]) {}
+  explicit TextOut(platform::OutputFile &file) : file_(file), buffer_(new char[kSize]) {}
   ~TextOut() { flush(); }
   TextOut(const TextOut &) = delete;
   TextOut &operator=(const TextOut &) = delete;
@@ -48,10 +49,10 @@ class TextOut {
     if (used_ + n > kSize) flush();
   }
   void flush() {
-    if (used_) std::fwrite(buffer_.get(), 1, used_, file_);
+    if (used_) file_.write(buffer_.get(), used_);
     used_ = 0;
   }
-  std::FILE *file_;
+  platform::OutputFile &file_;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
 };
@@ -158,6 +159,18 @@ void write_data(TextOut &out, const Vex3dData &data) {
 }
 
 }  // namespace
+
+bool write_data(platform::OutputFile &out, const Vex3dData *data, std::string &refusal) {
+  const char *refused = data ? missing_arrays(*data) : "No data set to write";
+  if (refused) {
+    refusal = refused;
+    return false;
+  }
+  TextOut text(out);
+  write_data(text, *data);
+  return true;
+}
+
 }  // namespace vex3d
 
 using namespace vex3d;
@@ -167,17 +180,18 @@ extern "C" int Vex3dDataWrite(const Vex3dData *data, const char *file, char *err
     route_error("Filename is NULL", error);
     return 0;
   }
-  std::FILE *stream = std::fopen(expand_file_name(file).c_str(), "w");
-  if (!stream) {
+  platform::OutputFile out;
+  if (!out.open(expand_file_name(file))) {
     route_error(std::string("Unable to write to ") + file, error);
     return 0;
   }
-  const char *refused = data ? missing_arrays(*data) : "No data set to write";
-  if (!refused) {
-    TextOut out(stream);
-    write_data(out, *data);
+  std::string refusal;
+  const bool written = write_data(out, data, refusal);
+  // A refused data set leaves the file created empty, as it always has.
+  if (!out.commit()) {
+    route_error(std::string("Unable to write to ") + file + ": " + out.error(), error);
+    return 0;
   }
-  std::fclose(stream);
-  if (refused) route_error(refused, error);
-  return refused ? 0 : 1;
+  if (!written) route_error(refusal, error);
+  return written ? 1 : 0;
 }

@@ -60,8 +60,9 @@ void Vex3dDataSmooth(Vex3dData *data, double w);
  * light a surface of the grid reflects from a light at the sweep (degrees
  * about z from the x axis) and rise (degrees above the xy plane): shade x
  * intensity + ambient, clamped to [0, 1], with the hole value -100 wherever
- * a value involved is a hole. The scale exaggerates the heights; 0 (or a
- * value that is not finite) takes a scale from the grid's mean slope. Null
+ * a value involved is a hole. The scale flattens the heights (normals
+ * (-dz/dx, -dz/dy, scale^2)); 0 (or a value that is not finite) takes sqrt(3)
+ * times the grid's mean slope size, or 1 when there is none. Null
  * for no data, point data, an invalid grid, fewer than 2 x 2 points or when
  * memory runs out. */
 Vex3dData *Vex3dDataShaded(const Vex3dData *data, double sweep, double rise, double scale, double ambient,

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "data.h"
+#include "output.h"
 #include "owned.h"
 #include "page.h"
+#include "png_file.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -81,6 +83,23 @@ DataPtr peaks_data() {
   return data;
 }
 
+// The whole page drawn into a raster picture, written as a PNG file into
+// `out` and committed; false after a message.
+bool write_page_png(Vex3dGraph *graph, int width, int height, vex3d::platform::OutputFile &out, const char *name,
+                    const char *path) {
+  const std::unique_ptr<Vex3dDrawContext, decltype(&Vex3dDestroyDrawContext)> raster(
+      Vex3dCreateRasterContext(width, height), Vex3dDestroyDrawContext);
+  if (!raster) {
+    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, width, height);
+    return false;
+  }
+  Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL);
+  vex3d::platform::ImageView pixels;
+  pixels.pixels = Vex3dRasterContextPixels(raster.get(), &pixels.width, &pixels.height, &pixels.stride);
+  vex3d::platform::write_png(out, pixels);
+  return commit_output(out, name, path);
+}
+
 }  // namespace
 
 int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
@@ -88,6 +107,10 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   Options o;
   if (!parse(name, args, o)) return 2;
   if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  // Opened first: a target that cannot be written, or is one of the inputs,
+  // is refused before any work. Written whole or not at all.
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, name, o.out, input_files(o))) return 1;
 
   DataPtr data;
   if (o.file) {
@@ -115,12 +138,7 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
     if (apply_step(g, step, stdout, stderr) != StepResult::Done) return 1;
 
   if (command.cube_only) Vex3dSetPlotCubeOnly(g, 1);
-  char error[VEX3D_ERROR_SIZE] = "";
-  if (!Vex3dWritePagePng(g, o.out, error)) {
-    std::fprintf(stderr, "torvane3d %s: %s\n", name, error);
-    return 1;
-  }
-  return 0;
+  return write_page_png(g, o.width, o.height, out, name, o.out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

@@ -11,7 +11,9 @@
 #include "commands.h"
 #include "contour.h"
 #include "data.h"
+#include "data_file.h"
 #include "levels.h"
+#include "output.h"
 #include "owned.h"
 #include "restable.h"
 #include "steps.h"
@@ -65,6 +67,8 @@ int run_contours(std::span<char *const> args) {
   Options o;
   if (!parse(args, o)) return 2;
   if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, "contours", o.out, input_files(o))) return 1;
 
   char error[VEX3D_ERROR_SIZE] = "";
   const DataPtr data(Vex3dDataRead(o.file, error));
@@ -92,17 +96,18 @@ int run_contours(std::span<char *const> args) {
       std::fprintf(stderr, "torvane3d contours: no levels between %d and %d\n", o.first, last);
     return 1;
   }
-  if (!Vex3dDataWrite(lines.get(), o.out, error)) {
-    std::fprintf(stderr, "torvane3d contours: %s\n", error);
-    return 1;
-  }
-  // Which level each series holds: the levels as Vex3dDataContours picked them.
+  std::string refusal;
+  if (!vex3d::write_data(out, lines.get(), refusal)) out.fail(refusal);
+  if (!commit_output(out, "contours", o.out)) return 1;
+  // Which level each series holds: the levels as Vex3dDataContours picked
+  // them; beside the lines when they go to standard output.
+  std::FILE *summary = std::string(o.out) == kStandardOutputName ? stderr : stdout;
   const int first = std::max(0, std::min(o.first, int(levels.size())));
   for (int s = 0; s < lines->point.nseries; ++s) {
     const int level = first + s * std::max(o.filter, 1);
     if (level < int(levels.size()))
-      std::printf("series %d: level %d (%.14g), %d points\n", s, level, levels[std::size_t(level)],
-                  lines->point.series[s].npoints);
+      std::fprintf(summary, "series %d: level %d (%.14g), %d points\n", s, level, levels[std::size_t(level)],
+                   lines->point.series[s].npoints);
   }
   return 0;
 }

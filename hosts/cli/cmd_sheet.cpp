@@ -2,14 +2,13 @@
 // operations (operations_sheet.h), drawn into a raster context written as a
 // PNG file and, when asked, drawn again into an SVG file, so that a person
 // can compare what the back end makes of each operation in both.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 
 #include "commands.h"
 #include "operations_sheet.h"
+#include "output.h"
 #include "owned.h"
 #include "png_file.h"
 #include "raster_context.h"
@@ -31,33 +30,24 @@ void draw_into(vex3d::platform::DrawContext &context) {
   vex3d::set_current_context(graph.get(), nullptr);
 }
 
-// Each file is written whole or not at all: into a file beside it, renamed
-// once complete.
-bool finish_file(const std::string &part, const char *out, bool written, std::string error) {
-  if (written && std::rename(part.c_str(), out) == 0) return true;
-  if (error.empty()) error = written ? std::strerror(errno) : "cannot write the file";
-  std::remove(part.c_str());
-  std::fprintf(stderr, "torvane3d sheet: cannot write %s: %s\n", out, error.c_str());
-  return false;
-}
-
 bool write_png_sheet(const char *out) {
+  vex3d::platform::OutputFile file;
+  if (!open_output(file, "sheet", out)) return false;
   vex3d::platform::RasterContext raster(kSheetWidth, kSheetHeight);
   draw_into(raster);
-  const std::string part = std::string(out) + ".part";
-  std::string error;
-  const bool written = raster.ok() && vex3d::platform::write_png(part, raster.pixels(), &error);
-  return finish_file(part, out, written, error);
+  if (!raster.ok()) file.fail("cannot draw the sheet");
+  vex3d::platform::write_png(file, raster.pixels());
+  return commit_output(file, "sheet", out);
 }
 
 bool write_svg_sheet(const char *out) {
-  const std::string part = std::string(out) + ".part";
+  vex3d::platform::OutputFile file;
+  if (!open_output(file, "sheet", out)) return false;
   auto svg =
-      vex3d::platform::VectorContext::to_file(vex3d::platform::VectorFormat::kSvg, part, kSheetWidth, kSheetHeight);
+      vex3d::platform::VectorContext::to_output(vex3d::platform::VectorFormat::kSvg, file, kSheetWidth, kSheetHeight);
   if (svg->ok()) draw_into(*svg);
-  const bool written = svg->finish();
-  svg.reset();  // closes the file
-  return finish_file(part, out, written, "");
+  if (!svg->finish()) file.fail("cannot complete the SVG document");
+  return commit_output(file, "sheet", out);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands.h"
+#include "output.h"
 #include "png_file.h"
 #include "raster_context.h"
 #include "restable.h"
@@ -18,6 +19,8 @@ int run_specimen(std::span<char *const> args) {
     std::fprintf(stderr, "usage: torvane3d specimen -o OUT.png\n");
     return 2;
   }
+  vex3d::platform::OutputFile out;
+  if (!open_output(out, "specimen", args[1])) return 1;
   Vex3dGraph *graph = Vex3dCreateGraph();
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
@@ -28,11 +31,9 @@ int run_specimen(std::span<char *const> args) {
   draw_specimen(graph);
   vex3d::set_current_context(graph, nullptr);
   Vex3dDestroyGraph(graph);
-  if (!raster.ok() || !vex3d::platform::write_png(args[1], raster.pixels())) {
-    std::fprintf(stderr, "torvane3d specimen: cannot write '%s'\n", args[1]);
-    return 1;
-  }
-  return 0;
+  if (!raster.ok()) out.fail("cannot draw the sheet");
+  vex3d::platform::write_png(out, raster.pixels());
+  return commit_output(out, "specimen", args[1]) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

@@ -25,6 +25,10 @@ int run_levels(std::span<char *const> args);
 int run_render(std::span<char *const> args);
 int run_cube(std::span<char *const> args);
 int run_sheet(std::span<char *const> args);
+int run_resample(std::span<char *const> args);
+int run_smooth(std::span<char *const> args);
+int run_relief(std::span<char *const> args);
+int run_zvalue(std::span<char *const> args);
 
 // Every sub-command, in the order the help lists them.
 std::span<const Command> commands();

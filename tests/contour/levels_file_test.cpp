@@ -97,7 +97,7 @@ TEST_F(LevelsFile, ReportsWhatFailedIntoTheBufferOrTheMessageOutput) {
       {"writing into a missing folder", [&](char *e) { return Vex3dWriteDistnTable(&table, no_dir.c_str(), e) == 0; },
        "Unable to write to " + no_dir},
       {"writing onto a full device", [&](char *e) { return Vex3dWriteDistnTable(&table, "/dev/full", e) == 0; },
-       "Unable to write to /dev/full"},
+       "Unable to write to /dev/full: No space left on device"},
       {"writing no table", [&](char *e) { return Vex3dWriteDistnTable(nullptr, existing.c_str(), e) == 0; },
        "No distribution table to write to " + existing},
   });

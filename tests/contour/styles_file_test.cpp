@@ -194,7 +194,7 @@ TEST_F(StylesFile, ReportsWhatFailedIntoTheBufferOrTheMessageOutput) {
        [&](char *e) { return Vex3dWriteContourStyles(list.data(), no_dir.c_str(), e) == 0; },
        "Unable to write to " + no_dir},
       {"writing onto a full device", [&](char *e) { return Vex3dWriteContourStyles(list.data(), "/dev/full", e) == 0; },
-       "Unable to write to /dev/full"},
+       "Unable to write to /dev/full: No space left on device"},
       {"writing no table", [&](char *e) { return Vex3dWriteContourStyles(nullptr, existing.c_str(), e) == 0; },
        "No contour styles to write to " + existing},
   });

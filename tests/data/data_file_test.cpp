@@ -46,8 +46,9 @@ const FailureCase kFailures[] = {
     {"indented comment is a token", "GRID 1 2\n-99\n1 1\n0 0\n  # indented\n1 2\n", "Missing 2 grid values"},
     {"comment after a counted blank", "GRID 2 2\n-99\n1 1\n0 0\n1  2\n#3 4\n5 6\n", "Missing 2 grid values"},
     {"comment character inside a line", "GRID 1 2\n-99\n1 1\n0 0\n1  !2\n", "Missing 1 grid values"},
-    {"number of 100 characters", "GRID 1 1\n-99\n1 1\n0 0\n1000000000000000000000000000000000000000000000000"
-                                 "000000000000000000000000000000000000000000000000000\n",
+    {"number of 100 characters",
+     "GRID 1 1\n-99\n1 1\n0 0\n1000000000000000000000000000000000000000000000000"
+     "000000000000000000000000000000000000000000000000000\n",
      "Missing 1 grid values"},
     {"count no int holds", "GRID 1e10 1\n", "Missing grid size"},
 };
@@ -160,9 +161,10 @@ TEST(Reader, ReadsIrregularGridsAndPoints) {
 
 // A number token is read exactly when strtod consumes all of it.
 TEST(Reader, NumbersAreWhatStrtodReadsWhole) {
-  const char *tokens[] = {"5",    "+5",  "-.5",   ".5e1",  "5.",  "0x1p4", "0X1.8P1", "inf",    "-Infinity",
-                          "nan",  "NAN(abc)", "1e400", "-1e400", "1e-400", "4.9e-324", "1e",  "--1",  "+-1",
-                          "1.2.3", "0x",  "e5",    "1,5",   "12a", "+",     ".",       "0.1e+2", "1E-2"};
+  const char *tokens[] = {"5",        "+5",        "-.5", ".5e1",     "5.",     "0x1p4",  "0X1.8P1",
+                          "inf",      "-Infinity", "nan", "NAN(abc)", "1e400",  "-1e400", "1e-400",
+                          "4.9e-324", "1e",        "--1", "+-1",      "1.2.3",  "0x",     "e5",
+                          "1,5",      "12a",       "+",   ".",        "0.1e+2", "1E-2"};
   ScratchDir dir;
   for (const char *token : tokens) {
     char *end = nullptr;
@@ -193,7 +195,8 @@ TEST(Reader, LongTokensAreCutNotOverrun) {
 
 TEST(Writer, LaysOutEachLayoutExactly) {
   ScratchDir dir;
-  DataPtr grid = make_grid(2, 12, [](int i, int j) { return i * 100 + j + 0.5; }, -99, 0.1, 2, 1e-5, -3);
+  DataPtr grid = make_grid(
+      2, 12, [](int i, int j) { return i * 100 + j + 0.5; }, -99, 0.1, 2, 1e-5, -3);
   ASSERT_EQ(Vex3dDataWrite(grid.get(), dir.file("g.dat").c_str(), nullptr), 1);
   EXPECT_EQ(read_whole(dir.file("g.dat")),
             "GRID 2 12\n-99\n0.1 2\n1e-05 -3\n"
@@ -241,10 +244,18 @@ TEST(Writer, RefusalsCreateAnEmptyFileAndSayWhy) {
   EXPECT_EQ(capture.all(), "Unable to write to " + dir.path() + "/no/such/folder.dat\n");
 }
 
+TEST(Writer, AFailedWriteIsReported) {
+  DataPtr grid(Vex3dDataCreateGrid(300, 300, 0, 1, 1, 0, 0, 1));
+  char error[VEX3D_ERROR_SIZE] = "";
+  EXPECT_EQ(Vex3dDataWrite(grid.get(), "/dev/full", error), 0) << "a full disk is not a success";
+  EXPECT_STREQ(error, "Unable to write to /dev/full: No space left on device");
+}
+
 TEST(Writer, NumbersMatchPrintfByteForByte) {
   std::mt19937_64 random(20240611);
-  std::vector<double> values = {0.0, -0.0, 1e308, -1e-308, 4.9e-324, 1e15, 1e14, 99999999999999.5, 0.1, 1.0 / 3,
-                                123456789012345678.0, INFINITY, -INFINITY, NAN, -NAN, 1e-5, 1e-4, 2.5e-7};
+  std::vector<double> values = {
+      0.0,      -0.0,      1e308, -1e-308, 4.9e-324, 1e15, 1e14,  99999999999999.5, 0.1, 1.0 / 3, 123456789012345678.0,
+      INFINITY, -INFINITY, NAN,   -NAN,    1e-5,     1e-4, 2.5e-7};
   for (int k = 0; k < 20000; ++k) {
     const std::uint64_t bits = random();
     double v;
@@ -265,8 +276,8 @@ TEST(Writer, NumbersMatchPrintfByteForByte) {
 TEST(RoundTrip, WrittenDataReadsBackTheSame) {
   ScratchDir dir;
   // numy 10: every row is followed by an empty line.
-  DataPtr grid = make_grid(7, 10, [](int i, int j) { return std::sin(i * 0.7 + j) * 1234.5678901234; }, -99, 0.5,
-                           0.25, -3, 2);
+  DataPtr grid = make_grid(
+      7, 10, [](int i, int j) { return std::sin(i * 0.7 + j) * 1234.5678901234; }, -99, 0.5, 0.25, -3, 2);
   grid->grid.values[3][4] = -99;
   ASSERT_EQ(Vex3dDataWrite(grid.get(), dir.file("g.dat").c_str(), nullptr), 1);
   const std::string text = read_whole(dir.file("g.dat"));

@@ -108,8 +108,8 @@ TEST(DataShaded, AHoleDarkensThePointsWhoseDifferencesUseIt) {
   }
 }
 
-TEST(DataShaded, TheAutomaticScaleIsTheMeanSlopeTimesRootThree) {
-  // z = 2x + 3y on steps 0.5 and 2: every slope sum is 2 + 3.
+TEST(DataShaded, TheAutomaticScaleIsTheMeanSlopeSizeTimesRootThree) {
+  // z = 2x - 3y on steps 0.5 and 2: every point's slopes have the sizes 2 and 3.
   DataPtr g = make_grid(
       6, 5, [](int i, int j) { return 2 * (0.5 * i) + 3 * (2.0 * j); }, -9, 0.5, 2);
   g->grid.values[0][0] = -9;  // points beside a hole do not count
@@ -119,6 +119,13 @@ TEST(DataShaded, TheAutomaticScaleIsTheMeanSlopeTimesRootThree) {
   for (int i = 0; i < 6; ++i)
     for (int j = 0; j < 5; ++j) EXPECT_NEAR(automatic->grid.values[i][j], given->grid.values[i][j], 1e-14);
   EXPECT_GT(std::abs(automatic->grid.values[3][3] - other->grid.values[3][3]), 0.01) << "the scale matters";
+  // Slopes that rise and fall count by their size: a zigzag along x whose
+  // every slope is 1 or -1 has the scale sqrt 3, not 0.
+  DataPtr zigzag = make_grid(7, 3, [](int i, int) { return double(i % 2); });
+  DataPtr zig_auto(Vex3dDataShaded(zigzag.get(), 20, 60, 0, 0, 1));
+  DataPtr zig_given(Vex3dDataShaded(zigzag.get(), 20, 60, std::sqrt(3.0), 0, 1));
+  for (int i = 0; i < 7; ++i)
+    for (int j = 0; j < 3; ++j) EXPECT_NEAR(zig_auto->grid.values[i][j], zig_given->grid.values[i][j], 1e-14);
   // A scale that is no number is taken as no scale given.
   DataPtr nan_scale(Vex3dDataShaded(g.get(), 60, 35, NAN, 0.05, 0.9));
   EXPECT_NEAR(nan_scale->grid.values[3][3], given->grid.values[3][3], 1e-14);

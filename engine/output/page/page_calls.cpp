@@ -1,6 +1,5 @@
 // The public calls of the page: drawing contexts, drawing the page into
 // one, and a page written as a PNG file.
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -23,21 +22,16 @@ void copy_error(char *error, const std::string &text) {
   std::snprintf(error, VEX3D_ERROR_SIZE, "%s", text.c_str());
 }
 
-// Written whole or not at all: into a file beside it, renamed once complete.
+// Written whole or not at all (output_file.h).
 bool write_png_whole(platform::RasterContext &raster, const char *file, char *error) {
   if (!file || !*file) {
     copy_error(error, "no file name");
     return false;
   }
-  const std::string out = file, part = out + ".part";
   std::string reason;
-  if (!platform::write_png(part, raster.pixels(), &reason) || std::rename(part.c_str(), out.c_str()) != 0) {
-    if (reason.empty()) reason = std::strerror(errno);
-    std::remove(part.c_str());
-    copy_error(error, "cannot write " + out + ": " + reason);
-    return false;
-  }
-  return true;
+  if (platform::write_png(file, raster.pixels(), &reason)) return true;
+  copy_error(error, std::string("cannot write ") + file + ": " + reason);
+  return false;
 }
 
 }  // namespace
