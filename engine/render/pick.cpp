@@ -8,6 +8,7 @@
 #include "body.h"
 #include "body_pass.h"
 #include "gl.h"
+#include "methods.h"
 #include "pick_body.h"
 #include "text_placement.h"
 
@@ -61,9 +62,15 @@ std::optional<Pick> prepare_pick(Vex3dGraph *graph) {
 
 int pixel_of(double device, int factor) { return device_round(device / factor); }
 
-// A device point as a pixel; false when it is no number or lies beyond what
+// The pixel that shows data point (x, y, z); false when none does: the
+// point lies behind the eye (no pixel shows it; the division by w would
+// mirror it onto the picture), or it projects to no number or beyond what
 // the device can address.
-bool to_pixel(const Point4 &d, int factor, int &px, int &py) {
+bool pixel_of_point(const ViewState &view, double x, double y, double z, int factor, int &px, int &py) {
+  const Matrix &t = view.transform;
+  const double w = t.m[3][0] * x + t.m[3][1] * y + t.m[3][2] * z + t.m[3][3];
+  if (!(w > 0)) return false;
+  const Point4 d = data_to_device(view, x, y, z);
   if (!(std::fabs(d.x) < kDeviceLimit) || !(std::fabs(d.y) < kDeviceLimit)) return false;
   px = pixel_of(d.x, factor), py = pixel_of(d.y, factor);
   return true;
@@ -71,24 +78,11 @@ bool to_pixel(const Point4 &d, int factor, int &px, int &py) {
 
 // ---- Flat map
 
-// The bilinear height of the grid at (x, y) inside its visible rectangle:
-// along x on the cell's two rows, then along y between them; unset on a cell
-// with a hole. A direction with a single grid line has no interval to
-// interpolate across.
-double flat_height(const GridValues &v, double x, double y) {
-  auto interval = [](const double *grid, int count, double value) {
-    const int k = int(std::upper_bound(grid, grid + count, value) - grid) - 1;
-    return std::clamp(k, 0, std::max(0, count - 2));
-  };
-  const int i = interval(v.x, v.nx, x), j = interval(v.y, v.ny, y);
-  const int i1 = std::min(i + 1, v.nx - 1), j1 = std::min(j + 1, v.ny - 1);
-  const double z00 = v.z(i, j), z10 = v.z(i1, j), z01 = v.z(i, j1), z11 = v.z(i1, j1);
-  for (double z : {z00, z10, z01, z11})
-    if (z == v.hole || !std::isfinite(z)) return VALUE_UNSET;
-  const double fx = i1 > i ? (x - v.x[i]) / (v.x[i1] - v.x[i]) : 0;
-  const double fy = j1 > j ? (y - v.y[j]) / (v.y[j1] - v.y[j]) : 0;
-  const double low = z00 + fx * (z10 - z00), high = z01 + fx * (z11 - z01);
-  return low + fy * (high - low);
+// The surface's height at (x, y) inside its grid: bilinear in the cell; unset
+// on a cell with a hole.
+double flat_height(Vex3dGraph *graph, double x, double y) {
+  const double z = Vex3dZInterpolate(graph, x, y);
+  return z == graph->surface_info.hole || !std::isfinite(z) ? VALUE_UNSET : z;
 }
 
 // The flat map's data rectangle: the first and last visible grid lines, or
@@ -165,9 +159,12 @@ extern "C" Vex3dDataCoordResult Vex3dPixelToDataCoord(Vex3dGraph *graph, int px,
       if (!inside) return r;
       return coordinate_of_point(graph, r, nearest_data_point(graph, *pick->view, *pick->body, at, pick->area));
     }
+    // A scatter chart shows its grid points, not a surface between them.
+    if (graph->type == Vex3dTypeScatter)
+      return coordinate_of_grid_point(graph, r, nearest_grid_point_flat(*pick->body, at, pick->area));
     // Beyond the grid the place is known, the height is not.
     r.x = x, r.y = y;
-    if (inside) r.z = flat_height(grid_values(graph), x, y);
+    if (inside) r.z = flat_height(graph, x, y);
     return r;
   }
   if (point_data(graph))
@@ -187,7 +184,7 @@ extern "C" Vex3dPixelResult Vex3dDataCoordToPixel(Vex3dGraph *graph, double x, d
   const ViewState *view = find_view_state(graph);
   if (!view || !view->computed || !data_present(graph)) return r;
   const int factor = std::max(1, coordinate_factor(graph->draw_ops));
-  if (!to_pixel(data_to_device(*view, x, y, z), factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
+  if (!pixel_of_point(*view, x, y, z, factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
   return r;
 }
 
@@ -235,7 +232,7 @@ extern "C" Vex3dIndexPixelResult Vex3dDataIndexToPixel(Vex3dGraph *graph, int ro
     if (!info.series || row < 0 || row >= info.nseries || column < 0 || column >= info.series[row].npoints) return r;
     const Vex3dPoint &p = info.series[row].points[column];
     const double z = p.z == info.hole || !std::isfinite(p.z) ? graph->z.min : p.z;
-    if (!to_pixel(data_to_device(*view, p.x, p.y, z), factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
+    if (!pixel_of_point(*view, p.x, p.y, z, factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
     return r;
   }
   if (row < 0 || row >= info.numx || column < 0 || column >= info.numy || !info.xgrid || !info.ygrid || !info.values)
@@ -252,7 +249,7 @@ extern "C" Vex3dIndexPixelResult Vex3dDataIndexToPixel(Vex3dGraph *graph, int ro
   // Beyond the axis ranges: no projected grid point, the view's own projection.
   double z = info.values[row][column];
   if (z == info.hole || !std::isfinite(z)) z = graph->z.min;
-  if (!to_pixel(data_to_device(*view, info.xgrid[row], info.ygrid[column], z), factor, r.pixel_x, r.pixel_y))
+  if (!pixel_of_point(*view, info.xgrid[row], info.ygrid[column], z, factor, r.pixel_x, r.pixel_y))
     r.pixel_x = r.pixel_y = -1;
   return r;
 }

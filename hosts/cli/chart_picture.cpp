@@ -24,10 +24,6 @@ namespace {
 // A side beyond this is refused: 8192 x 8192 pixels already take 256 MB.
 constexpr int kLargestSide = 8192;
 
-struct Options : CommonArgs {
-  int width = 800, height = 600;
-};
-
 void print_usage(const char *name) {
   std::fprintf(stderr, "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]\n", name);
 }
@@ -44,18 +40,13 @@ bool read_size(const char *text, int &width, int &height) {
   return true;
 }
 
-bool parse(const char *name, std::span<char *const> args, Options &o) {
+bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
   for (std::size_t k = 0; k < args.size(); ++k) {
     if (take_common_arg(args, k, o)) continue;
-    const std::string arg = args[k];
-    if (arg == "--size" && k + 1 < args.size()) {
-      if (!read_size(args[++k], o.width, o.height)) {
-        std::fprintf(stderr, "torvane3d %s: --size takes WIDTHxHEIGHT, each 1 to %d, not '%s'\n", name, kLargestSide,
-                     args[k]);
-        return false;
-      }
-    } else {
-      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, arg.c_str());
+    const int size = take_size_arg(name, args, k, o);
+    if (size < 0) return false;
+    if (size == 0) {
+      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, args[k]);
       print_usage(name);
       return false;
     }
@@ -83,62 +74,73 @@ DataPtr peaks_data() {
   return data;
 }
 
-// The whole page drawn into a raster picture, written as a PNG file into
-// `out` and committed; false after a message.
-bool write_page_png(Vex3dGraph *graph, int width, int height, vex3d::platform::OutputFile &out, const char *name,
-                    const char *path) {
+}  // namespace
+
+int take_size_arg(const char *name, std::span<char *const> args, std::size_t &k, ChartOptions &o) {
+  if (std::strcmp(args[k], "--size") != 0 || k + 1 >= args.size()) return 0;
+  if (!read_size(args[++k], o.width, o.height)) {
+    std::fprintf(stderr, "torvane3d %s: --size takes WIDTHxHEIGHT, each 1 to %d, not '%s'\n", name, kLargestSide,
+                 args[k]);
+    return -1;
+  }
+  return 1;
+}
+
+bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
+  if (o.file) {
+    char read_error[VEX3D_ERROR_SIZE] = "";
+    chart.data.reset(Vex3dDataRead(o.file, read_error));
+    if (!chart.data) {
+      std::fprintf(stderr, "torvane3d %s: %s\n", name, read_error[0] ? read_error : "cannot read the data file");
+      return false;
+    }
+  } else {
+    chart.data = peaks_data();
+  }
+  chart.graph.reset(Vex3dCreateGraph());
+  if (!chart.graph || !chart.data) {
+    std::fprintf(stderr, "torvane3d: out of memory\n");
+    return false;
+  }
+  Vex3dGraph *g = chart.graph.get();
+  Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height,
+                 VEX3D_SURFACE_DATA, chart.data.get(), 0);
+  if (!o.file)
+    Vex3dSetValues(g, VEX3D_DRAW_SHADED, 1, VEX3D_DRAW_ZONES, 1, VEX3D_DRAW_MESH, 1, VEX3D_DRAW_CONTOURS, 1,
+                   VEX3D_PROJECT_ZMIN, Vex3dProjectContours | Vex3dProjectZones, 0);
+  for (const std::string &step : o.steps)
+    if (apply_step(g, step, stdout, stderr) != StepResult::Done) return false;
+  return true;
+}
+
+bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out) {
   const std::unique_ptr<Vex3dDrawContext, decltype(&Vex3dDestroyDrawContext)> raster(
-      Vex3dCreateRasterContext(width, height), Vex3dDestroyDrawContext);
+      Vex3dCreateRasterContext(o.width, o.height), Vex3dDestroyDrawContext);
   if (!raster) {
-    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, width, height);
+    std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
     return false;
   }
   Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL);
+  if (!out) return true;
   vex3d::platform::ImageView pixels;
   pixels.pixels = Vex3dRasterContextPixels(raster.get(), &pixels.width, &pixels.height, &pixels.stride);
-  vex3d::platform::write_png(out, pixels);
-  return commit_output(out, name, path);
+  vex3d::platform::write_png(*out, pixels);
+  return commit_output(*out, name, o.out);
 }
-
-}  // namespace
 
 int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
   const char *name = command.name;
-  Options o;
+  ChartOptions o;
   if (!parse(name, args, o)) return 2;
   if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
   // Opened first: a target that cannot be written, or is one of the inputs,
   // is refused before any work. Written whole or not at all.
   vex3d::platform::OutputFile out;
   if (!open_output(out, name, o.out, input_files(o))) return 1;
-
-  DataPtr data;
-  if (o.file) {
-    char read_error[VEX3D_ERROR_SIZE] = "";
-    data.reset(Vex3dDataRead(o.file, read_error));
-    if (!data) {
-      std::fprintf(stderr, "torvane3d %s: %s\n", name, read_error[0] ? read_error : "cannot read the data file");
-      return 1;
-    }
-  } else {
-    data = peaks_data();
-  }
-  const GraphPtr graph(Vex3dCreateGraph());
-  if (!graph || !data) {
-    std::fprintf(stderr, "torvane3d: out of memory\n");
-    return 1;
-  }
-  Vex3dGraph *g = graph.get();
-  Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height,
-                 VEX3D_SURFACE_DATA, data.get(), 0);
-  if (!o.file)
-    Vex3dSetValues(g, VEX3D_DRAW_SHADED, 1, VEX3D_DRAW_ZONES, 1, VEX3D_DRAW_MESH, 1, VEX3D_DRAW_CONTOURS, 1,
-                   VEX3D_PROJECT_ZMIN, Vex3dProjectContours | Vex3dProjectZones, 0);
-  for (const std::string &step : o.steps)
-    if (apply_step(g, step, stdout, stderr) != StepResult::Done) return 1;
-
-  if (command.cube_only) Vex3dSetPlotCubeOnly(g, 1);
-  return write_page_png(g, o.width, o.height, out, name, o.out) ? 0 : 1;
+  Chart chart;
+  if (!make_chart(name, o, chart)) return 1;
+  if (command.cube_only) Vex3dSetPlotCubeOnly(chart.graph.get(), 1);
+  return draw_page_picture(chart.graph.get(), o, name, &out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

@@ -10,9 +10,38 @@
 
 #include <span>
 
+#include "output.h"
+#include "owned.h"
 #include "restable.h"
+#include "steps.h"
 
 namespace torvane3d_cli {
+
+// What every command about a chart reads: the data file, the steps and the
+// picture size.
+struct ChartOptions : CommonArgs {
+  int width = 800, height = 600;
+};
+
+// Takes "--size WxH" at args[k] (moving k onto its value): 1 when taken, 0
+// when args[k] is something else, -1 when the size is bad (said on stderr).
+int take_size_arg(const char *name, std::span<char *const> args, std::size_t &k, ChartOptions &o);
+
+// The chart the options describe, as render draws it: a new graph of the
+// picture's size with the data file's data (or the built-in chart) and the
+// steps applied. False, with the reason on stderr, when the data cannot be
+// read or a step fails.
+struct Chart {
+  DataPtr data;
+  GraphPtr graph;
+};
+bool make_chart(const char *name, const ChartOptions &o, Chart &chart);
+
+// Draws the whole page into a new raster picture of the options' size, as
+// every picture command does, which lays the page out and computes the view;
+// with `out` (opened on o.out) writes the picture as a PNG file into it and
+// commits it. False after a message.
+bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out);
 
 struct PictureCommand {
   const char *name;  // the sub-command, for its messages
