@@ -1,4 +1,4 @@
-// Drawing the chart area of a new graph into a PNG file, for render and cube.
+// Drawing the page of a new graph into a PNG file, for render and cube.
 #include "chart_picture.h"
 
 #include <cerrno>
@@ -102,9 +102,13 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
   Vex3dGraph *g = chart.graph.get();
   Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height, 0);
   if (!set_surface_data(g, chart.data.get(), name, o.file ? o.file : "the built-in chart")) return false;
-  if (!o.file)
+  if (!o.file) {
+    static const char *const header[] = {"Peaks", nullptr}, *const footer[] = {"60 x 60 grid over [-3, 3] x [-3, 3]",
+                                                                               nullptr};
     Vex3dSetValues(g, VEX3D_DRAW_SHADED, 1, VEX3D_DRAW_ZONES, 1, VEX3D_DRAW_MESH, 1, VEX3D_DRAW_CONTOURS, 1,
-                   VEX3D_PROJECT_ZMIN, Vex3dProjectContours | Vex3dProjectZones, 0);
+                   VEX3D_PROJECT_ZMIN, Vex3dProjectContours | Vex3dProjectZones, VEX3D_HEADER_STRINGS, header,
+                   VEX3D_FOOTER_STRINGS, footer, VEX3D_LEGEND_STYLE, Vex3dLegendStyleStepped, 0);
+  }
   for (const std::string &step : o.steps)
     if (apply_step(g, step, stdout, stderr) != StepResult::Done) return false;
   return true;

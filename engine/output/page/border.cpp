@@ -22,6 +22,9 @@ struct Box {
 
 enum class Bevel { kOut, kIn };
 
+// A band wider than half the rectangle would reach out of the other side.
+int widest_band(const Box &r) { return (std::min(r.w, r.h) + 1) / 2; }
+
 struct BorderPainter {
   Vex3dGraph *g;
   BackgroundColor *background;
@@ -36,6 +39,7 @@ struct BorderPainter {
   // the other way round (kIn).
   void three_d(const Box &r, int b, Bevel look) {
     if (b <= 0 || r.w <= 0 || r.h <= 0) return;
+    b = std::min(b, widest_band(r));
     const int right = std::max(r.x + r.w - b, r.x + b), bottom = std::max(r.y + r.h - b, r.y + b);
     const Vex3dDevicePoint top_left[6] = {{r.x + b, bottom}, {r.x, r.y + r.h}, {r.x, r.y},
                                           {r.x + r.w, r.y},  {right, r.y + b}, {r.x + b, r.y + b}};
@@ -59,6 +63,7 @@ struct BorderPainter {
   }
 
   void plain(const Box &r, int b, bool in_background) {
+    b = std::min(b, widest_band(r));
     if (b <= 0) return;
     const int color = in_background ? background->color : foreground;
     vex3d_win_setforeground(g, color);
@@ -126,7 +131,7 @@ extern "C" void Vex3dDrawBorder(Vex3dGraph *graph, int x, int y, int width, int 
   vex3d_win_setlineattributes(graph, 0, kLineSolid, kCapFlat, kJoinBevel);
   BorderPainter p{graph, background, foreground, use_background != 0};
   const Box r{x, y, width, height};
-  const int b = border_width;
+  const int b = std::min(border_width, widest_band(r));
   switch (type) {
     case Vex3dBorder3dOut: p.three_d(r, b, Bevel::kOut); break;
     case Vex3dBorder3dIn: p.three_d(r, b, Bevel::kIn); break;
