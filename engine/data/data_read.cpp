@@ -14,11 +14,11 @@
 
 #include "allocation.h"
 #include "data.h"
+#include "data_file.h"
 #include "data_lexer.h"
 #include "data_set.h"
 #include "diagnostics.h"
 #include "file_name.h"
-#include "data_file.h"
 
 namespace vex3d {
 namespace {
@@ -51,8 +51,16 @@ bool read_count(DataLexer &lexer, int &count) {
   return true;
 }
 
-long long cells(int numx, int numy) {
-  return static_cast<long long>(numx < 0 ? 0 : numx) * (numy < 0 ? 0 : numy);
+long long cells(int numx, int numy) { return static_cast<long long>(numx) * numy; }
+
+// A grid needs at least one point in each direction: one without is refused
+// as soon as its counts are read, before anything is made for the other
+// direction's points (a file of a few bytes could otherwise claim rows by
+// the billion).
+bool no_points(int numx, int numy, Failure &failed) {
+  if (numx >= 1 && numy >= 1) return false;
+  failed = failure("Grid of %d x %d points has none in one direction", numx, numy);
+  return true;
 }
 
 // Reads n numbers; on a missing one returns how many were still expected.
@@ -67,7 +75,6 @@ long long read_numbers(DataLexer &lexer, long long n, std::vector<double> &into)
 }
 
 void fill_rows(double **rows, const std::vector<double> &values, int numx, int numy) {
-  if (numy < 1) return;  // rows of no values: nothing was read
   for (int i = 0; i < numx; ++i)
     std::memcpy(rows[i], values.data() + static_cast<std::size_t>(i) * numy, sizeof(double) * numy);
 }
@@ -75,6 +82,7 @@ void fill_rows(double **rows, const std::vector<double> &values, int numx, int n
 Vex3dData *read_grid(DataLexer &lexer, Failure &failed) {
   int numx, numy;
   if (!read_count(lexer, numx) || !read_count(lexer, numy)) return failed = failure("Missing grid size"), nullptr;
+  if (no_points(numx, numy, failed)) return nullptr;
   double p[5];  // hole, xstep, ystep, xorig, yorig
   for (double &v : p)
     if (!lexer.read_number(v)) return failed = failure("Missing grid parameters"), nullptr;
@@ -90,12 +98,13 @@ Vex3dData *read_grid(DataLexer &lexer, Failure &failed) {
 Vex3dData *read_irgrid(DataLexer &lexer, Failure &failed) {
   int numx, numy;
   if (!read_count(lexer, numx) || !read_count(lexer, numy)) return failed = failure("Missing grid size"), nullptr;
+  if (no_points(numx, numy, failed)) return nullptr;
   double hole;
   if (!lexer.read_number(hole)) return failed = failure("Missing noval parameter"), nullptr;
   std::vector<double> xgrid, ygrid, values;
-  if (const long long missing = read_numbers(lexer, numx < 0 ? 0 : numx, xgrid))
+  if (const long long missing = read_numbers(lexer, numx, xgrid))
     return failed = failure("Missing %lld xgrid values", missing), nullptr;
-  if (const long long missing = read_numbers(lexer, numy < 0 ? 0 : numy, ygrid))
+  if (const long long missing = read_numbers(lexer, numy, ygrid))
     return failed = failure("Missing %lld ygrid values", missing), nullptr;
   if (const long long missing = read_numbers(lexer, cells(numx, numy), values))
     return failed = failure("Missing %lld grid values", missing), nullptr;
@@ -120,8 +129,7 @@ Vex3dData *read_points(DataLexer &lexer, Failure &failed) {
   std::vector<SeriesText> series;
   for (int s = 0; s < nseries; ++s) {
     SeriesText one{};
-    if (!read_count(lexer, one.npoints))
-      return failed = failure("Missing number of points in series %d", s), nullptr;
+    if (!read_count(lexer, one.npoints)) return failed = failure("Missing number of points in series %d", s), nullptr;
     for (int k = 0; k < one.npoints; ++k) {
       Vex3dPoint pt;
       if (!lexer.read_number(pt.x) || !lexer.read_number(pt.y) || !lexer.read_number(pt.z))

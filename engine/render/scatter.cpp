@@ -11,9 +11,6 @@
 namespace vex3d {
 namespace {
 
-constexpr int kSolidLine = 1, kDashedLine = 2, kFlatCap = 2, kBevelJoin = 3;
-constexpr int kFullTurn = 360 * 64;
-
 const Vex3dDataStyle &series_style(const Vex3dGraph *graph, int series) {
   const auto &styles = graph->data_styles.styles.items();
   if (series >= 0 && series < int(styles.size())) return styles[std::size_t(series)];
@@ -37,8 +34,8 @@ void drop_line(BodyPass &pass, DevicePoint point, DevicePoint foot, const Vex3dL
   const int color = line.color != COLOR_UNSET ? line.color : pass.foreground;
   ops.setforeground(graph, color);
   ops.setdashes(graph, line.pattern, 0, 0, nullptr);
-  ops.setlineattributes(graph, line.width, line.pattern == Vex3dLpatSolid ? kSolidLine : kDashedLine, kFlatCap,
-                        kBevelJoin);
+  ops.setlineattributes(graph, line.width, stroke_style(line.pattern == Vex3dLpatSolid), VEX3D_CAP_FLAT,
+                        VEX3D_JOIN_BEVEL);
   ops.primitives[0].drawline(graph, point.x, point.y, foot.x, foot.y);
 }
 
@@ -55,7 +52,7 @@ void symbol(BodyPass &pass, DevicePoint at, const Vex3dDataStyle &style) {
   switch (g.kind) {
     case SymbolKind::kFillEllipse:
       ops.setsolidfill(graph, color);
-      draw.fillarc(graph, g.x, g.y, g.width, g.height, 0, kFullTurn);
+      draw.fillarc(graph, g.x, g.y, g.width, g.height, 0, VEX3D_ANGLE_FULL_TURN);
       break;
     case SymbolKind::kFillRectangle:
       ops.setsolidfill(graph, color);
@@ -63,11 +60,11 @@ void symbol(BodyPass &pass, DevicePoint at, const Vex3dDataStyle &style) {
       break;
     case SymbolKind::kFillPolygon:
       ops.setsolidfill(graph, color);
-      draw.fillpolygon(graph, points, g.count, 0, VEX3D_COORD_ABSOLUTE);
+      draw.fillpolygon(graph, points, g.count, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
       break;
     case SymbolKind::kSegments:
       ops.setforeground(graph, color);
-      ops.setlineattributes(graph, g.line_width, kSolidLine, kFlatCap, kBevelJoin);
+      ops.setlineattributes(graph, g.line_width, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
       for (int k = 0; k + 1 < g.count; k += 2)
         draw.drawline(graph, points[k].x, points[k].y, points[k + 1].x, points[k + 1].y);
       break;
@@ -77,7 +74,7 @@ void symbol(BodyPass &pass, DevicePoint at, const Vex3dDataStyle &style) {
       break;
     case SymbolKind::kOutlineEllipse:
       ops.setsolidline(graph, color);
-      draw.drawarc(graph, g.x, g.y, g.width, g.height, 0, kFullTurn);
+      draw.drawarc(graph, g.x, g.y, g.width, g.height, 0, VEX3D_ANGLE_FULL_TURN);
       break;
     case SymbolKind::kPolyline:
       ops.setsolidline(graph, color);

@@ -1,9 +1,10 @@
-// Drawing the chart area of a new graph into a PNG file: what the commands
-// that write pictures (render, cube) share. Their arguments are
+// Drawing the page of a new graph into a PNG file: what the commands that
+// write pictures (render, cube) share. Their arguments are
 //   [DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]
 // without a data file the built-in chart is drawn: the peaks function on a
 // 60 x 60 grid, shaded, zoned, meshed, with contour lines and its zones and
-// contour lines projected on the floor. A step that fails or a data file that
+// contour lines projected on the floor, the header "Peaks", the stepped zone
+// legend and a footer naming the grid. A step that fails or a data file that
 // cannot be read stops the command with status 1, bad arguments with status
 // 2; the picture is written whole or not at all.
 #pragma once

@@ -62,7 +62,9 @@ FileSignature file_signature(std::span<const std::uint8_t> bytes);
 // A picture from a file's bytes, or null when they are not a picture this
 // system can show (unknown kind, truncated, inconsistent sizes, other depths).
 std::unique_ptr<Picture> load_picture(std::span<const std::uint8_t> bytes);
-// The same from a file; null when it cannot be opened or read.
+// The same from a file; null when it cannot be opened or read, or holds
+// more than kMaxPictureFileBytes.
+constexpr std::size_t kMaxPictureFileBytes = std::size_t{1} << 28;  // 256 MiB: the largest bitmap is 192 MiB
 std::unique_ptr<Picture> load_picture_file(const char *path);
 
 // The readers behind load_picture, one per format.

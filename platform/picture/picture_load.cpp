@@ -39,11 +39,20 @@ std::unique_ptr<Picture> load_picture_file(const char *path) {
   if (!path || !*path) return nullptr;
   std::FILE *f = std::fopen(path, "rb");
   if (!f) return nullptr;
+  // Read in pieces up to the cap, so that an endless source (/dev/zero, a
+  // FIFO) or a huge file is refused instead of filling memory.
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[65536];
   std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-  const bool failed = std::ferror(f) != 0;
+  bool too_large = false;
+  bool no_picture = false;
+  while (!too_large && !no_picture && (n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+    too_large = bytes.size() + n > kMaxPictureFileBytes;
+    if (!too_large) bytes.insert(bytes.end(), chunk, chunk + n);
+    // The first bytes tell whether it is a picture at all.
+    no_picture = bytes.size() == n && file_signature(bytes) == FileSignature::kNone;
+  }
+  const bool failed = std::ferror(f) != 0 || too_large || no_picture;
   std::fclose(f);
   if (failed) return nullptr;
   return load_picture(bytes);

@@ -14,11 +14,11 @@ TEST(Lifecycle, NewGraphHasTheDefaults) {
   GraphPtr graph = make_graph();
   ASSERT_NE(graph, nullptr);
   Vex3dGraph *g = graph.get();
+  EXPECT_EQ(g->graph_x, POSITION_UNSET);  // reading a resource lays the page out first
   EXPECT_EQ(get_int(g, VEX3D_DRAW_MESH), 1);
   EXPECT_EQ(get_int(g, VEX3D_BACKGROUND_COLOR), 0xFFFFFF);
   EXPECT_EQ(get_int(g, VEX3D_GRAPH_FOREGROUND_COLOR), COLOR_UNSET);
   EXPECT_EQ(get_int(g, VEX3D_SURFACE_BOTTOM_COLOR), 0x707070);
-  EXPECT_EQ(get_int(g, VEX3D_GRAPH_X), POSITION_UNSET);
   EXPECT_EQ(get_int(g, VEX3D_LEGEND_ANCHOR), Vex3dAnchorEast);
   EXPECT_EQ(get_int(g, VEX3D_LEGEND_STYLE), Vex3dLegendStyleContinuous);
   EXPECT_EQ(get_double(g, VEX3D_PERSPECTIVE_DEPTH), 2.5);
@@ -32,8 +32,7 @@ TEST(Lifecycle, NewGraphHasTheDefaults) {
   EXPECT_EQ(grid->pattern, Vex3dLpatSolid);
   EXPECT_EQ(grid->color, 0);
   EXPECT_EQ(grid->width, 1);
-  for (int font : {VEX3D_HEADER_FONT, VEX3D_FOOTER_FONT, VEX3D_LEGEND_FONT, VEX3D_AXIS_FONT,
-                   VEX3D_AXIS_TITLE_FONT}) {
+  for (int font : {VEX3D_HEADER_FONT, VEX3D_FOOTER_FONT, VEX3D_LEGEND_FONT, VEX3D_AXIS_FONT, VEX3D_AXIS_TITLE_FONT}) {
     auto *f = static_cast<Vex3dFont *>(get_pointer(g, font));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(Vex3dFontDescription(f)->face, realized_face("Arial"));

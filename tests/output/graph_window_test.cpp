@@ -144,9 +144,13 @@ TEST(GraphWindow, ChangedRectangleCoversTheRegionsRedrawn) {
   Attached a;
   Vex3dWindowPaint(&a.window, nullptr);
   a.window.clear_messages();
-  Vex3dRepaint(a.graph.get(), VEX3D_CHANGE_GRAPH);  // the chart area is the whole window
+  Vex3dRepaint(a.graph.get(), VEX3D_CHANGE_GRAPH);
   ASSERT_EQ(numbers(a.window), std::vector<int>{kDrawn});
-  EXPECT_EQ(a.window.messages()[0].rect, (WindowRect{0, 0, 40, 30}));
+  // The chart area's place, erased one pixel wider and higher.
+  WindowRect chart;
+  Vex3dGetValues(a.graph.get(), VEX3D_GRAPH_X, &chart.x, VEX3D_GRAPH_Y, &chart.y, VEX3D_GRAPH_WIDTH, &chart.width,
+                 VEX3D_GRAPH_HEIGHT, &chart.height, 0);
+  EXPECT_EQ(a.window.messages()[0].rect, (WindowRect{chart.x, chart.y, chart.width + 1, chart.height + 1}));
 }
 
 // Whether the drawing starts by filling the whole 40 x 30 area with the colour.

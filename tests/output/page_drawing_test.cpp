@@ -59,9 +59,10 @@ TEST(PageDrawing, PartialRedrawErasesThePreviousPlaceGrownByAPixel) {
   Vex3dDrawPage(p.graph.get(), &again, VEX3D_CHANGE_GRAPH);
   const std::vector<Box> background = fills_in(again, 0x204060u);
   ASSERT_FALSE(background.empty());
-  // The chart area's previous rectangle (the whole page here), one pixel
-  // wider and higher.
-  EXPECT_EQ(background.front(), (Box{0, 0, 61, 41}));
+  // The chart area's previous rectangle, one pixel wider and higher.
+  int x = -1, y = -1, w = -1, h = -1;
+  Vex3dGetValues(p.graph.get(), VEX3D_GRAPH_X, &x, VEX3D_GRAPH_Y, &y, VEX3D_GRAPH_WIDTH, &w, VEX3D_GRAPH_HEIGHT, &h, 0);
+  EXPECT_EQ(background.front(), (Box{x, y, w + 1, h + 1}));
 }
 
 class PagePng : public ScratchDir {};

@@ -2,6 +2,10 @@
 // record sizes; core headers are converted; anything else is no picture.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "encoded_files.h"
@@ -177,6 +181,67 @@ TEST(PictureFile, ATextFileOrAMissingFileIsNoPicture) {
   EXPECT_FALSE(vex3d::load_picture_file((testing::TempDir() + "/no_such_file.bmp").c_str()));
   EXPECT_FALSE(vex3d::load_picture_file(testing::TempDir().c_str()));  // a folder
   EXPECT_FALSE(vex3d::load_picture_file(nullptr));
+}
+
+TEST(PictureFile, AnEndlessOrHugeSourceIsRefusedWithoutReadingItAll) {
+  // Before, /dev/zero was read until memory ran out and the allocation
+  // failure left the drawing call as an exception.
+  EXPECT_FALSE(vex3d::load_picture_file("/dev/zero"));
+  // A bitmap header in front of more bytes than any picture may have.
+  const std::string path = testing::TempDir() + "/huge.bmp";
+  std::FILE *f = std::fopen(path.c_str(), "wb");
+  ASSERT_TRUE(f);
+  std::fputs("BM", f);
+  ASSERT_EQ(std::fseek(f, static_cast<long>(vex3d::kMaxPictureFileBytes), SEEK_SET), 0);  // a sparse file
+  std::fputc(0, f);
+  std::fclose(f);
+  EXPECT_FALSE(vex3d::load_picture_file(path.c_str()));
+  std::remove(path.c_str());
+}
+
+// The PNG file's IHDR chunk with its CRC made right after the size changed.
+Bytes with_png_size(Bytes file, std::uint32_t width, std::uint32_t height) {
+  const auto put = [&](std::size_t at, std::uint32_t v) {
+    for (int k = 0; k < 4; ++k) file[at + k] = static_cast<std::uint8_t>(v >> (24 - 8 * k));
+  };
+  put(16, width);
+  put(20, height);
+  std::uint32_t crc = 0xFFFFFFFFu;  // over the chunk type and its 13 data bytes
+  for (std::size_t k = 12; k < 12 + 4 + 13; ++k) {
+    crc ^= file[k];
+    for (int b = 0; b < 8; ++b) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  put(29, ~crc);
+  return file;
+}
+
+TEST(PngPicture, ASizeItsBytesCannotHoldIsRefused) {
+  const Bytes small = png_file(3, 3, std::vector<std::uint8_t>(36, 128));
+  ASSERT_TRUE(load_picture(with_png_size(small, 3, 3))) << "the CRC is made right";
+  // 8000 x 8000 pixels cannot come out of a hundred bytes: refused before
+  // 192 MB are allocated for them (in a child process whose address space
+  // has room for 64 MB more; the sanitizers' shadow memory needs more).
+  EXPECT_FALSE(load_picture(with_png_size(small, 1, 8000000)));
+#if !defined(__SANITIZE_ADDRESS__)
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    long pages = 0;
+    if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
+      if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+      std::fclose(statm);
+    }
+    const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (rlim_t{64} << 20);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+    _exit(load_picture(with_png_size(small, 8000, 8000)) ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+#else
+  EXPECT_FALSE(load_picture(with_png_size(small, 8000, 8000)));
+#endif
 }
 
 TEST(PngPicture, DecodesToABitmapOverWhite) {

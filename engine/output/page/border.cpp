@@ -12,8 +12,6 @@
 namespace vex3d {
 namespace {
 
-using namespace page_codes;
-
 struct Box {
   int x, y, w, h;
   // The box less `s` pixels on every side; never negative.
@@ -21,6 +19,9 @@ struct Box {
 };
 
 enum class Bevel { kOut, kIn };
+
+// A band wider than half the rectangle would reach out of the other side.
+int widest_band(const Box &r) { return (std::min(r.w, r.h) + 1) / 2; }
 
 struct BorderPainter {
   Vex3dGraph *g;
@@ -36,6 +37,7 @@ struct BorderPainter {
   // the other way round (kIn).
   void three_d(const Box &r, int b, Bevel look) {
     if (b <= 0 || r.w <= 0 || r.h <= 0) return;
+    b = std::min(b, widest_band(r));
     const int right = std::max(r.x + r.w - b, r.x + b), bottom = std::max(r.y + r.h - b, r.y + b);
     const Vex3dDevicePoint top_left[6] = {{r.x + b, bottom}, {r.x, r.y + r.h}, {r.x, r.y},
                                           {r.x + r.w, r.y},  {right, r.y + b}, {r.x + b, r.y + b}};
@@ -50,30 +52,31 @@ struct BorderPainter {
       vex3d_win_setsolidfill(g, shades.dark);
       fill(dark_band);
     } else {
-      Vex3dSetDrawingMode(g, kModeStippledBlack, 0);
+      Vex3dSetDrawingMode(g, VEX3D_MODE_STIPPLED_FILL, 0);
       fill(light_band);
       vex3d_win_setsolidfill(g, 0);
       fill(dark_band);
     }
-    Vex3dSetDrawingMode(g, kModeDefault, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
   }
 
   void plain(const Box &r, int b, bool in_background) {
+    b = std::min(b, widest_band(r));
     if (b <= 0) return;
     const int color = in_background ? background->color : foreground;
     vex3d_win_setforeground(g, color);
     vex3d_win_setfillcolor(g, color);
-    vex3d_win_setlineattributes(g, b, kLineSolid, kCapFlat, kJoinMiter);
+    vex3d_win_setlineattributes(g, b, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_MITER);
     vex3d_win_drawrectangle(g, r.x + b / 2, r.y + b / 2, std::max(0, r.w - b), std::max(0, r.h - b));
   }
 
   void shadow(const Box &r, int b) {
     const Box face{r.x, r.y, std::max(0, r.w - b), std::max(0, r.h - b)};
     if (colour()) three_d(face, 1, Bevel::kOut);
-    Vex3dSetDrawingMode(g, kModeStippledBlack, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_STIPPLED_FILL, 0);
     vex3d_win_fillrectangle(g, r.x + b, r.y + r.h - b, std::max(0, r.w - b), b);
     vex3d_win_fillrectangle(g, r.x + r.w - b, r.y + b, b, std::max(0, r.h - b));
-    Vex3dSetDrawingMode(g, kModeDefault, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
     if (!colour()) vex3d_win_drawrectangle(g, face.x, face.y, face.w, face.h);
   }
 
@@ -123,10 +126,10 @@ using namespace vex3d;
 extern "C" void Vex3dDrawBorder(Vex3dGraph *graph, int x, int y, int width, int height, int type, int border_width,
                                 vex3d::BackgroundColor *background, int foreground, int use_background) {
   if (!graph || !background || type == Vex3dBorderNone || border_width <= 0 || width <= 0 || height <= 0) return;
-  vex3d_win_setlineattributes(graph, 0, kLineSolid, kCapFlat, kJoinBevel);
+  vex3d_win_setlineattributes(graph, 0, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
   BorderPainter p{graph, background, foreground, use_background != 0};
   const Box r{x, y, width, height};
-  const int b = border_width;
+  const int b = std::min(border_width, widest_band(r));
   switch (type) {
     case Vex3dBorder3dOut: p.three_d(r, b, Bevel::kOut); break;
     case Vex3dBorder3dIn: p.three_d(r, b, Bevel::kIn); break;

@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include "body.h"
+#include "border.h"
 #include "gl.h"
 #include "graph_data.h"
+#include "hdft.h"
+#include "legend.h"
 #include "output_state.h"
 #include "page_drawing.h"
 #include "page_regions.h"
@@ -85,6 +88,27 @@ void draw_chart_area(Vex3dGraph *g) {
     draw_empty_chart(g);
   else
     draw_chart(g);
+  const Rect &r = g->graph_rect;
+  Vex3dDrawBorder(g, r.x, r.y, r.width, r.height, g->graph_border, g->graph_border_width,
+                  &region_background(g, g->graph_background), region_foreground(g, g->graph_foreground), 0);
+}
+
+void draw_region(Vex3dGraph *g, int bit) {
+  switch (bit) {
+    case VEX3D_CHANGE_GRAPH: draw_chart_area(g); break;
+    case VEX3D_CHANGE_HEADER: draw_title(g, g->header); break;
+    case VEX3D_CHANGE_FOOTER: draw_title(g, g->footer); break;
+    case VEX3D_CHANGE_LEGEND: draw_legend(g); break;
+    default: break;
+  }
+}
+
+// The whole-area border: its band covers the margin between the extra inset
+// and the inner area of the layout.
+void draw_whole_area_border(Vex3dGraph *g, const Rect &area) {
+  if (g->border_width <= 0) return;
+  Vex3dDrawBorder(g, area.x, area.y, area.width, area.height, g->border, g->border_width, &g->background, g->foreground,
+                  0);
 }
 
 }  // namespace
@@ -105,7 +129,7 @@ PageDrawing draw_page(Vex3dGraph *g, int mask) {
   const bool full = mask == VEX3D_CHANGE_ALL;
 
   ops.setclip(g, nullptr);
-  ops.setfillstyle(g, 1);
+  ops.setfillstyle(g, VEX3D_FILL_SOLID);
   if (full) {
     ops.setsolidfill(g, g->background.color);
     ops.setbackground(g, g->background.color);
@@ -124,8 +148,10 @@ PageDrawing draw_page(Vex3dGraph *g, int mask) {
     if (!(mask & region.bit)) continue;
     if (!full) mask = pull_in_overlapping(g, mask, region);
     result.changed = united_rect(result.changed, region.current(*g));
-    if (region.bit == VEX3D_CHANGE_GRAPH) draw_chart_area(g);
+    draw_region(g, region.bit);
   }
+  // Chart labels attached by pixel come here, once chart labels are drawn.
+  draw_whole_area_border(g, area);
 
   for (const PageRegion &region : kPageRegions) region.previous(*g) = region.current(*g);
   result.changed = clipped_rect(result.changed, Rect{0, 0, std::max(0, g->width), std::max(0, g->height)});

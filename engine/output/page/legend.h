@@ -1,0 +1,16 @@
+// The legend: whether there is one and of which kind, its entries and their
+// labels, its size and the drawing of its entries.
+#pragma once
+
+#include "hdft.h"
+
+namespace vex3d {
+
+// Decides the legend's content and arrangement for the current settings and
+// returns its size (0 x 0 when there is no legend).
+Size size_legend(Vex3dGraph *graph);
+
+// Draws the legend at its rectangle, as last sized.
+void draw_legend(Vex3dGraph *graph);
+
+}  // namespace vex3d
