@@ -102,7 +102,7 @@ void polygons_through_table(benchmark::State &state, bool fast_paths) {
   for (auto _ : state) {
     for (const Polygon &p : set) {
       ops.setsolidfill(graph, p.color);
-      ops.primitives[0].fillpolygon(graph, p.points.data(), p.count, 0, VEX3D_COORD_ABSOLUTE);
+      ops.primitives[0].fillpolygon(graph, p.points.data(), p.count, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
     }
     benchmark::DoNotOptimize(target.raster.pixel(500, 400));
   }
@@ -191,8 +191,10 @@ void BM_LinesPlainCairo(benchmark::State &state) {
 
 // Five runs each; on a shared machine the fastest is the one least disturbed.
 void configure(benchmark::internal::Benchmark *b) {
-  b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->ComputeStatistics(
-      "min", [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); });
+  b->Unit(benchmark::kMillisecond)
+      ->Repetitions(5)
+      ->ReportAggregatesOnly(true)
+      ->ComputeStatistics("min", [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); });
 }
 
 BENCHMARK(BM_PolygonsThroughTable)->Apply(configure);

@@ -52,6 +52,9 @@ Variant result(R &&r) {
   using D = std::remove_cvref_t<R>;
   if constexpr (std::is_convertible_v<D, ObjectRef> && !std::is_same_v<D, ObjectRef>)
     return Variant(ObjectRef(std::forward<R>(r)));
+  // Handles are pointer-sized: a double holds them exactly (below 2^53).
+  else if constexpr (std::is_same_v<D, std::int64_t>)
+    return Variant(static_cast<double>(r));
   else
     return Variant(std::forward<R>(r));
 }

@@ -5,15 +5,14 @@
 #include <climits>
 
 #include "draw_ops.h"
-#include "levels.h"
 #include "graph_contours.h"
+#include "levels.h"
 #include "styles.h"
 
 namespace vex3d {
 namespace {
 
 constexpr int kPolylinePiece = 300;
-constexpr int kSolidLine = 1, kDashedLine = 2, kFlatCap = 2, kBevelJoin = 3;
 
 // The style of level or zone k, or null without a style table.
 const Vex3dContourStyle *style_of(const Vex3dGraph *graph, const ContourResult &r, int k) {
@@ -38,8 +37,8 @@ class LineStyles {
       const Vex3dDrawOps &ops = *graph_->draw_ops;
       ops.setforeground(graph_, s->line_color);
       ops.setdashes(graph_, s->line_pattern, 0, 0, nullptr);
-      ops.setlineattributes(graph_, s->line_width, s->line_pattern == Vex3dLpatSolid ? kSolidLine : kDashedLine,
-                            kFlatCap, kBevelJoin);
+      ops.setlineattributes(graph_, s->line_width, stroke_style(s->line_pattern == Vex3dLpatSolid), VEX3D_CAP_FLAT,
+                            VEX3D_JOIN_BEVEL);
     }
     return selected_ok_;
   }
@@ -84,7 +83,7 @@ void fill_pieces(Vex3dGraph *graph, const ContourResult &r, int zone, std::span<
     } else {
       Vex3dDevicePoint points[9];
       for (int k = 0; k < p.n; ++k) points[k] = {p.v[k].x, p.v[k].y};
-      ops.primitives[0].fillpolygon(graph, points, p.n, 0, VEX3D_COORD_ABSOLUTE);
+      ops.primitives[0].fillpolygon(graph, points, p.n, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
     }
   }
 }
@@ -129,7 +128,7 @@ class ColumnRun {
     if (left_.size() < 3) return;
     const Vex3dDrawOps &ops = *graph_->draw_ops;
     ops.setsolidfill(graph_, color);
-    ops.primitives[0].fillpolygon(graph_, left_.data(), int(left_.size()), 0, VEX3D_COORD_ABSOLUTE);
+    ops.primitives[0].fillpolygon(graph_, left_.data(), int(left_.size()), VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   }
 
  private:
@@ -210,7 +209,8 @@ int draw_cell_zoned_mesh(Vex3dGraph *graph, int i, int j, ProjectFn project, uns
   const bool zoned = zoned_mesh_pieces(r, state->source, i, j, zone_method(graph), edges, state->mesh_scratch,
                                        [&](const PieceVertex &a, const PieceVertex &b, int zone) {
                                          bool has = true;
-                                         const int color = monochrome ? foreground : zone_fill_color(graph, r, zone, has);
+                                         const int color =
+                                             monochrome ? foreground : zone_fill_color(graph, r, zone, has);
                                          if (!has) return;
                                          if (color != selected) graph->draw_ops->setsolidline(graph, color);
                                          selected = color;

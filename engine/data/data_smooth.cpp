@@ -81,28 +81,50 @@ double smoothed(const double *rows[3], int j, int numy, double hole, double w, c
   return weights == 0 ? hole : sum / weights;
 }
 
+bool has_hole(const double *row, int n, double hole) { return std::find(row, row + n, hole) != row + n; }
+
+// The inside of a row of a regular grid whose three rows have no hole: every
+// neighbour is there, so the weights sum to their constant total.
+void smooth_inside(const double *rows[3], int numy, double w, const NeighbourWeights &nw, double *out) {
+  const double wx = nw.w[0][1], wy = nw.w[1][0], wd = nw.w[0][0];
+  const double total = w + 2 * wx + 2 * wy + 4 * wd;
+  const double *p = rows[0], *c = rows[1], *n = rows[2];
+  for (int j = 1; j + 1 < numy; ++j)
+    out[j] = (w * c[j] + wx * (p[j] + n[j]) + wy * (c[j - 1] + c[j + 1]) +
+              wd * (p[j - 1] + p[j + 1] + n[j - 1] + n[j + 1])) /
+             total;
+}
+
 void smooth(Vex3dData &data, double w) {
   Vex3dDataInfo info;
   prepare_data_info(info, &data, true);
   const int numx = info.numx, numy = info.numy;
   const double hole = info.hole;
+  double *const *values = info.values;
   const bool regular = data.type == VEX3D_DATA_GRID;
   const NeighbourWeights fixed = regular ? regular_weights(w, data.grid.xstep, data.grid.ystep) : NeighbourWeights{};
-  // Row i - 1 as it was before smoothing, and row i's new values, written
-  // back once row i + 1 no longer needs row i's old ones.
-  std::vector<double> previous(static_cast<std::size_t>(numy)), fresh(static_cast<std::size_t>(numy));
+  std::vector<char> holes(static_cast<std::size_t>(numx));
+  for (int i = 0; i < numx; ++i) holes[std::size_t(i)] = has_hole(values[i], numy, hole);
+  // New rows are written back one row behind: new row i - 1 replaces the old
+  // once new row i, the last to need it, is made.
+  std::vector<double> fresh[2] = {std::vector<double>(static_cast<std::size_t>(numy)),
+                                  std::vector<double>(static_cast<std::size_t>(numy))};
   for (int i = 0; i < numx; ++i) {
-    const double *rows[3] = {i > 0 ? previous.data() : nullptr, info.values[i],
-                             i + 1 < numx ? info.values[i + 1] : nullptr};
+    const double *rows[3] = {i > 0 ? values[i - 1] : nullptr, values[i], i + 1 < numx ? values[i + 1] : nullptr};
+    double *out = fresh[i % 2].data();
+    const bool inside = regular && rows[0] && rows[2] && !holes[std::size_t(i - 1)] && !holes[std::size_t(i)] &&
+                        !holes[std::size_t(i + 1)];
+    if (inside) smooth_inside(rows, numy, w, fixed, out);
     for (int j = 0; j < numy; ++j) {
-      const double centre = info.values[i][j];
-      fresh[std::size_t(j)] = centre == hole ? hole
-                              : regular      ? smoothed(rows, j, numy, hole, w, fixed)
-                                        : smoothed(rows, j, numy, hole, w, irregular_weights(w, data.irgrid, i, j));
+      if (inside && j > 0 && j + 1 < numy) continue;
+      const double centre = values[i][j];
+      out[j] = centre == hole ? hole
+               : regular      ? smoothed(rows, j, numy, hole, w, fixed)
+                              : smoothed(rows, j, numy, hole, w, irregular_weights(w, data.irgrid, i, j));
     }
-    previous.assign(info.values[i], info.values[i] + numy);
-    std::copy(fresh.begin(), fresh.end(), info.values[i]);
+    if (i > 0) std::copy(fresh[(i - 1) % 2].begin(), fresh[(i - 1) % 2].end(), values[i - 1]);
   }
+  if (numx > 0) std::copy(fresh[(numx - 1) % 2].begin(), fresh[(numx - 1) % 2].end(), values[numx - 1]);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Vex3dDataWindow: a grid resampled onto a new regular grid, first along x
 // for every old y line, then along y for every new x line.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -29,30 +31,65 @@ struct NewLine {
 // one line to the next.
 class LineResampler {
  public:
-  LineResampler(int old_count, bool cubic) : cubic_(cubic) {
-    t_.reserve(std::size_t(old_count));
-    z_.reserve(std::size_t(old_count));
+  LineResampler(const double *grid, int n, const NewLine &to, bool cubic) : grid_(grid), n_(n), to_(to), cubic_(cubic) {
+    t_.reserve(std::size_t(n));
+    z_.reserve(std::size_t(n));
   }
 
-  // grid: the n old coordinates; z: their values, holes included; out: one
-  // value per new point. A new point is a hole when either end of the old
-  // grid interval holding it is a hole, or when it lies beyond the values
-  // that are not holes.
-  void run(const double *grid, const double *z, int n, double hole, const NewLine &to, double *out) {
+  // z: the values on the old grid lines, holes included; out: one value per
+  // new point. A new point is a hole when either end of the old grid
+  // interval holding it is a hole, or when it lies beyond the values that
+  // are not holes.
+  void run(const double *z, double hole, double *out) {
+    if (std::find(z, z + n_, hole) == z + n_) {
+      // The samples are the grid itself, as at the last whole line most often.
+      if (knots_are_grid_)
+        spline_.refit(z, cubic_);
+      else
+        spline_.fit(grid_, z, n_, cubic_);
+      knots_are_grid_ = true;
+      run_whole(hole, out);
+      return;
+    }
     t_.clear();
     z_.clear();
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n_; ++i)
       if (z[i] != hole) {
-        t_.push_back(grid[i]);
+        t_.push_back(grid_[i]);
         z_.push_back(z[i]);
       }
     spline_.fit(t_.data(), z_.data(), int(t_.size()), cubic_);
+    knots_are_grid_ = false;
+    run_with_holes(z, hole, out);
+  }
+
+ private:
+  // A line without holes: every line of the pass shares where the new points
+  // fall, found once.
+  void run_whole(double hole, double *out) {
+    if (interval_.empty()) {
+      interval_.resize(std::size_t(to_.count));
+      offset_.resize(std::size_t(to_.count));
+      for (int k = 0; k < to_.count; ++k) {
+        const double t = to_.at(k);
+        const int i = spline_.interval(t);
+        interval_[std::size_t(k)] = i;
+        offset_[std::size_t(k)] = i >= 0 ? t - grid_[i] : 0;
+      }
+    }
+    for (int k = 0; k < to_.count; ++k) {
+      const int i = interval_[std::size_t(k)];
+      out[k] = i >= 0 ? spline_.polynomial(i, offset_[std::size_t(k)]) : hole;
+    }
+  }
+
+  void run_with_holes(const double *z, double hole, double *out) {
     Vex3dSpline::Cursor cursor(spline_);
     int cell = 0;  // the old interval [cell, cell + 1]; the last one on the last line
-    for (int k = 0; k < to.count; ++k) {
-      const double t = to.at(k);
-      if (n >= 2) {
-        while (cell < n - 2 && grid[cell + 1] <= t) ++cell;
+    for (int k = 0; k < to_.count; ++k) {
+      const double t = to_.at(k);
+      if (n_ >= 2) {
+        while (cell < n_ - 2 && grid_[cell + 1] <= t) ++cell;
         if (z[cell] == hole || z[cell + 1] == hole) {
           out[k] = hole;
           continue;
@@ -63,10 +100,15 @@ class LineResampler {
     }
   }
 
- private:
+  const double *grid_;
+  int n_;
+  NewLine to_;
   bool cubic_;
   std::vector<double> t_, z_;  // the samples that are not holes
   Vex3dSpline spline_;
+  bool knots_are_grid_ = false;  // the spline's samples are every grid line
+  std::vector<int> interval_;    // for lines without holes: the interval of each new point
+  std::vector<double> offset_;
 };
 
 bool negligible(double length) { return 1.0 + length == 1.0; }
@@ -80,27 +122,56 @@ Vex3dData *resample(const Vex3dDataInfo &in, const NewLine &nx, const NewLine &n
     message(nullptr, "Vex3dDataWindow: Not enough memory for a %d x %d grid!\n", nx.count, ny.count);
     return nullptr;
   }
+  // The result's rows are made as the pass along y fills them, each once the
+  // row of the pass along x it comes from is freed: less memory at the peak,
+  // and memory reused while it is still at hand.
   double **along_x = make_value_rows(nx.count, in.numy);
   Vex3dData *out =
-      along_x ? Vex3dDataCreateGrid(nx.count, ny.count, in.hole, nx.step, ny.step, nx.start, ny.start, 1) : nullptr;
-  if (!out) {
+      along_x ? Vex3dDataCreateGrid(nx.count, ny.count, in.hole, nx.step, ny.step, nx.start, ny.start, 0) : nullptr;
+  if (out) out->grid.values = zero_array<double *>(nx.count);
+  auto fail = [&] {
     free_value_rows(along_x, nx.count);
+    Vex3dDataDestroy(out, 1);
     message(nullptr, "Vex3dDataWindow: Not enough memory for a %d x %d grid!\n", nx.count, ny.count);
     return nullptr;
-  }
+  };
+  if (!out || !out->grid.values) return fail();
 
   {  // Pass 1: every old y line, along x.
-    LineResampler line(in.numx, cubic);
-    std::vector<double> column(std::size_t(in.numx)), resampled(std::size_t(nx.count));
-    for (int j = 0; j < in.numy; ++j) {
-      for (int i = 0; i < in.numx; ++i) column[std::size_t(i)] = in.values[i][j];
-      line.run(in.xgrid, column.data(), in.numx, in.hole, nx, resampled.data());
-      for (int k = 0; k < nx.count; ++k) along_x[k][j] = resampled[std::size_t(k)];
+    // The y lines are columns of the rows: taken kBlock at a time, so that
+    // each row is read and written a cache line at a time, not a value.
+    constexpr int kBlock = 8, kAhead = 16;
+    LineResampler line(in.xgrid, in.numx, nx, cubic);
+    std::vector<double> columns(std::size_t(kBlock) * std::size_t(in.numx));
+    std::vector<double> resampled(std::size_t(kBlock) * std::size_t(nx.count));
+    for (int j0 = 0; j0 < in.numy; j0 += kBlock) {
+      const int lines = std::min(kBlock, in.numy - j0);
+      for (int i = 0; i < in.numx; ++i) {
+        // Rows lie anywhere: the hardware cannot guess the next one, we can.
+        if (i + kAhead < in.numx) __builtin_prefetch(&in.values[i + kAhead][j0]);
+        for (int b = 0; b < lines; ++b)
+          columns[std::size_t(b) * std::size_t(in.numx) + std::size_t(i)] = in.values[i][j0 + b];
+      }
+      for (int b = 0; b < lines; ++b)
+        line.run(&columns[std::size_t(b) * std::size_t(in.numx)], in.hole,
+                 &resampled[std::size_t(b) * std::size_t(nx.count)]);
+      for (int k = 0; k < nx.count; ++k) {
+        if (k + kAhead < nx.count) __builtin_prefetch(&along_x[k + kAhead][j0], 1);
+        for (int b = 0; b < lines; ++b)
+          along_x[k][j0 + b] = resampled[std::size_t(b) * std::size_t(nx.count) + std::size_t(k)];
+      }
     }
   }
   {  // Pass 2: every new x line, along y.
-    LineResampler line(in.numy, cubic);
-    for (int k = 0; k < nx.count; ++k) line.run(in.ygrid, along_x[k], in.numy, in.hole, ny, out->grid.values[k]);
+    LineResampler line(in.ygrid, in.numy, ny, cubic);
+    for (int k = 0; k < nx.count; ++k) {
+      double *row = zero_array<double>(ny.count);
+      if (!row) return fail();
+      line.run(along_x[k], in.hole, row);
+      out->grid.values[k] = row;
+      std::free(along_x[k]);
+      along_x[k] = nullptr;
+    }
   }
   free_value_rows(along_x, nx.count);
   return out;

@@ -16,8 +16,12 @@ namespace vex3d {
 class Vex3dSpline {
  public:
   // Fits the samples (t strictly increasing). Fewer than three samples are
-  // joined linearly whatever the method. The storage is kept for the next fit.
+  // joined linearly whatever the method. The storage is kept for the next
+  // fit, and so is the elimination of the cubic system, which depends on the
+  // sample coordinates alone: lines of one grid without holes share it.
   void fit(const double *t, const double *a, int m, bool cubic);
+  // Fits new values at the sample coordinates of the last fit.
+  void refit(const double *a, bool cubic);
 
   int samples() const { return int(t_.size()); }
   // The interval whose polynomial gives the value at t, or -1 when t lies
@@ -25,7 +29,12 @@ class Vex3dSpline {
   // than t (interval 0 at t_0). A single sample is "interval" 0 at its own t.
   int interval(double t) const;
   // The value at t on interval k (0 <= k < max(1, m - 1)).
-  double value(int k, double t) const;
+  double value(int k, double t) const { return polynomial(k, t - t_[std::size_t(k)]); }
+  // The value at t_k + d on interval k.
+  double polynomial(int k, double d) const {
+    const auto i = std::size_t(k);
+    return a_[i] + d * (b_[i] + d * (c_[i] + d * e_[i]));
+  }
 
   const std::vector<double> &t() const { return t_; }
   const std::vector<double> &a() const { return a_; }
@@ -47,11 +56,18 @@ class Vex3dSpline {
   };
 
  private:
+  void set_knots(const double *t, int m);
   void fit_linear();
   void fit_cubic();
+  void eliminate();
 
   std::vector<double> t_, a_, b_, c_, e_;
-  std::vector<double> diagonal_, rhs_;  // tridiagonal elimination, kept for reuse
+  std::vector<double> h_, inverse_h_;  // interval lengths and their reciprocals
+  // The tridiagonal system's elimination for these knots: row multipliers,
+  // reciprocals of the eliminated diagonal and the super-diagonal divided by
+  // it; valid while `eliminated_`.
+  std::vector<double> multiplier_, inverse_diagonal_, back_, rhs_;
+  bool eliminated_ = false;
 };
 
 }  // namespace vex3d

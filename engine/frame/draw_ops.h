@@ -6,6 +6,7 @@
 // integers: drawing-surface pixels times the table's coordinate factor.
 #pragma once
 
+#include "draw_codes.h"
 #include "types.h"
 
 namespace vex3d {
@@ -20,11 +21,8 @@ typedef struct Vex3dDevicePoint {
 
 inline bool operator==(const Vex3dDevicePoint &a, const Vex3dDevicePoint &b) { return a.x == b.x && a.y == b.y; }
 
-// Points of a polyline or polygon: absolute, or each after the first
-// relative to the one before.
-enum Vex3dCoordMode { VEX3D_COORD_ABSOLUTE = 1, VEX3D_COORD_PREVIOUS = 2 };
-
 // The seven primitives; the table holds them twice (the engine uses both sets).
+// The integer codes of the arguments are named in draw_codes.h.
 struct Vex3dPrimitiveOps {
   void (*drawline)(Vex3dGraph *graph, int x1, int y1, int x2, int y2);
   void (*drawlines)(Vex3dGraph *graph, const Vex3dDevicePoint *points, int count, int mode);
@@ -68,5 +66,8 @@ constexpr int kUninstalledCoordinateFactor = 40;
 inline int coordinate_factor(const Vex3dDrawOps *ops) {
   return ops ? ops->coordinate_factor : kUninstalledCoordinateFactor;
 }
+
+// The line style of slot 25 for a line drawn solid or in a pattern.
+constexpr int stroke_style(bool solid) { return solid ? VEX3D_LINE_SOLID : VEX3D_LINE_DASHED; }
 
 }  // namespace vex3d

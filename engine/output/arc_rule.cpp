@@ -4,11 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "draw_codes.h"
+
 namespace vex3d {
 namespace {
 
-constexpr long long kHalfTurn = 11520;  // 180 degrees in 1/64 degree
-constexpr double kRadiansPerUnit = std::numbers::pi / 11520.0;
+constexpr long long kHalfTurn = VEX3D_ANGLE_FULL_TURN / 2;
+constexpr double kRadiansPerUnit = std::numbers::pi / kHalfTurn;
 
 struct Radial {
   long long x, y;

@@ -141,6 +141,14 @@ extern "C" void Vex3dSetDeferredPaint(Vex3dGraph *graph, int on) {
   if (graph) output_state(graph).deferred_paint = on != 0;
 }
 
+extern "C" vex3d::WindowRect Vex3dPendingRectangle(Vex3dGraph *graph) {
+  if (!graph || !graph->window) return WindowRect{};
+  const OutputState &out = output_state(graph);
+  if (graph->change_mask == 0) return out.update;
+  const WindowSize size = graph->window->client_size();
+  return WindowRect{0, 0, size.width, size.height};
+}
+
 extern "C" void Vex3dRealizePalette(Vex3dGraph *graph, int background) {
   if (!graph) return;
   // True-colour surfaces never change colours on realisation; only a

@@ -15,14 +15,10 @@ namespace vex3d::platform {
 class DrawContext;
 }
 
+#include "window_events.h"
+
 extern "C" {
 
-/* The window's drawable area is now width x height: WIDTH and HEIGHT follow
- * (the buffer is rebuilt), the window is invalidated and the parent is told
- * (user + 4000). */
-void Vex3dWindowResized(Vex3dWindow *window, int width, int height);
-/* The window asks to be painted; `update` is the part to repaint (null: all). */
-void Vex3dWindowPaint(Vex3dWindow *window, const vex3d::WindowRect *update);
 /* The host draws the window into a context of its own. Double buffering is
  * left out when the context differs from the buffer (kind, depth,
  * resolution); a metafile context gets the whole page. */
@@ -32,15 +28,6 @@ void Vex3dWindowPrintClient(Vex3dWindow *window, vex3d::platform::DrawContext *c
 /* Developer commands 1 to 5 (2 to 5 load a data, levels or styles file that
  * the window asks the user for; 1 opens the resource dialog a host may offer). */
 void Vex3dWindowCommand(Vex3dWindow *window, int command);
-/* The host destroyed the window: the graph is detached from it. */
-void Vex3dWindowDestroyed(Vex3dWindow *window);
-
-/* With deferred painting, Vex3dRepaint only collects the change mask; the
- * graph draws when its window paints. */
-void Vex3dSetDeferredPaint(Vex3dGraph *graph, int on);
-/* Realises the palette on the window; in the foreground (background 0) the
- * buffer is rebuilt and the whole window invalidated. */
-void Vex3dRealizePalette(Vex3dGraph *graph, int background);
 }
 
 namespace vex3d {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "draw_codes.h"
 #include "draw_context.h"
 #include "graph.h"
 #include "page_state.h"
@@ -19,8 +20,8 @@ namespace vex3d {
 struct PenDescription {
   int color = 0;
   int width = 1;
-  int style = 1;  // 1 solid, others dashed
-  int cap = 2, join = 3;
+  int style = VEX3D_LINE_SOLID;  // others dashed
+  int cap = VEX3D_CAP_FLAT, join = VEX3D_JOIN_BEVEL;
   bool geometric = false;  // false: the one-pixel cosmetic pen
   bool dashed = false;
   std::vector<double> dashes;   // pixels; empty: the default dashes
@@ -32,7 +33,7 @@ struct OutputState final : LayerState {
   platform::DrawContext *context = nullptr;  // current; not owned
   PenDescription pen;
   int fill_color = 0;
-  int fill_style = 1;  // 1 solid, 3 stippled
+  int fill_style = VEX3D_FILL_SOLID;  // or VEX3D_FILL_STIPPLED (others are only recorded)
   bool stipple_brush = false;
   // The state made from the descriptions, as given to every context.
   platform::DrawState state;

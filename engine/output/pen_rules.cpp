@@ -4,6 +4,7 @@
 #include <array>
 #include <span>
 
+#include "draw_codes.h"
 #include "restable.h"
 
 namespace vex3d {
@@ -66,15 +67,18 @@ std::span<const double> simple_dashes(SimpleStyle style) {
   return {};
 }
 
+// Cap 1 has flat ends too.
+constexpr int kOtherFlatCap = 1;
+
 platform::Cap cap_of(int cap) {
-  if (cap == 1 || cap == 2) return platform::Cap::kFlat;
-  if (cap == 3) return platform::Cap::kRound;
+  if (cap == kOtherFlatCap || cap == VEX3D_CAP_FLAT) return platform::Cap::kFlat;
+  if (cap == VEX3D_CAP_ROUND) return platform::Cap::kRound;
   return platform::Cap::kSquare;
 }
 
 platform::Join join_of(int join) {
-  if (join == 2) return platform::Join::kRound;
-  if (join == 3) return platform::Join::kBevel;
+  if (join == VEX3D_JOIN_ROUND) return platform::Join::kRound;
+  if (join == VEX3D_JOIN_BEVEL) return platform::Join::kBevel;
   return platform::Join::kMiter;
 }
 
@@ -85,10 +89,10 @@ void apply_line_attributes(PenDescription &pen, int width, int style, int cap, i
   if (metafile) {
     pen.width = std::max(width, 1);
     pen.geometric = pen.width > 1;
-    pen.dashed = style != 1 && width < 2;
+    pen.dashed = style != VEX3D_LINE_SOLID && width < 2;
     return;
   }
-  if (width < 2 && style == 1) {
+  if (width < 2 && style == VEX3D_LINE_SOLID) {
     pen.width = 1;
     pen.geometric = false;
     pen.dashed = false;
@@ -100,7 +104,7 @@ void apply_line_attributes(PenDescription &pen, int width, int style, int cap, i
   pen.geometric = true;
   pen.cap = cap;
   pen.join = join;
-  pen.dashed = style != 1;
+  pen.dashed = style != VEX3D_LINE_SOLID;
 }
 
 void apply_line_pattern(PenDescription &pen, int pattern, int offset, std::span<const int> dashes, bool metafile) {

@@ -18,9 +18,23 @@
 namespace vex3d {
 namespace {
 
-constexpr int kFullTurn = 360 * 64;
-constexpr int kSolidStyle = 1, kDashedStyle = 2, kRoundCap = 2, kBevelJoin = 3;
-constexpr int kAlignLeft = 1, kAlignRight = 2, kAlignCentre = 0;
+int cap_of(MetaPenEnd end) {
+  switch (end) {
+    case MetaPenEnd::kSquare: return VEX3D_CAP_SQUARE;
+    case MetaPenEnd::kFlat: return VEX3D_CAP_FLAT;
+    case MetaPenEnd::kRound: break;
+  }
+  return VEX3D_CAP_ROUND;
+}
+
+int join_of(MetaPenJoin join) {
+  switch (join) {
+    case MetaPenJoin::kBevel: return VEX3D_JOIN_BEVEL;
+    case MetaPenJoin::kMiter: return VEX3D_JOIN_MITER;
+    case MetaPenJoin::kRound: break;
+  }
+  return VEX3D_JOIN_ROUND;
+}
 
 int line_pattern(MetaPenStyle style) {
   switch (style) {
@@ -84,7 +98,7 @@ bool OperationCanvas::use_pen() {
   const auto &ops = *graph_->draw_ops;
   ops.setforeground(graph_, pen_.color);
   const bool solid = pen_.style == MetaPenStyle::kSolid;
-  ops.setlineattributes(graph_, pen_.width, solid ? kSolidStyle : kDashedStyle, kRoundCap, kBevelJoin);
+  ops.setlineattributes(graph_, pen_.width, stroke_style(solid), cap_of(pen_.end), join_of(pen_.join));
   if (!solid) ops.setdashes(graph_, line_pattern(pen_.style), 0, 0, nullptr);
   return true;
 }
@@ -105,7 +119,7 @@ void OperationCanvas::polygon(std::span<const MetaPoint> points) {
   const auto &p = graph_->draw_ops->primitives[0];
   if (use_brush()) {
     const auto pts = device_points(points, false);
-    p.fillpolygon(graph_, pts.data(), static_cast<int>(pts.size()), 0, VEX3D_COORD_ABSOLUTE);
+    p.fillpolygon(graph_, pts.data(), static_cast<int>(pts.size()), VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   }
   if (use_pen()) {
     const auto pts = device_points(points, true);
@@ -123,9 +137,9 @@ void OperationCanvas::rectangle(const MetaRect &box) {
 
 void OperationCanvas::ellipse(const MetaRect &box) {
   const auto &p = graph_->draw_ops->primitives[0];
-  if (use_brush()) p.fillarc(graph_, box.x, box.y, box.width, box.height, 0, kFullTurn);
+  if (use_brush()) p.fillarc(graph_, box.x, box.y, box.width, box.height, 0, VEX3D_ANGLE_FULL_TURN);
   if (box.width > 1 && box.height > 1 && use_pen())
-    p.drawarc(graph_, box.x, box.y, box.width - 1, box.height - 1, 0, kFullTurn);
+    p.drawarc(graph_, box.x, box.y, box.width - 1, box.height - 1, 0, VEX3D_ANGLE_FULL_TURN);
 }
 
 // Arcs, pies and bitmaps keep their exact shape: they go to the current
@@ -168,9 +182,9 @@ void OperationCanvas::text(int x, int y, std::string_view utf8, MetaTextAlign al
   ops.setforeground(graph_, text_color_);
   if (base == MetaTextBase::kTop) y += font_.ascent;
   if (base == MetaTextBase::kBottom) y -= font_.descent;
-  const int alignment = align == MetaTextAlign::kLeft    ? kAlignLeft
-                        : align == MetaTextAlign::kRight ? kAlignRight
-                                                         : kAlignCentre;
+  const int alignment = align == MetaTextAlign::kLeft    ? VEX3D_ALIGN_LEFT
+                        : align == MetaTextAlign::kRight ? VEX3D_ALIGN_RIGHT
+                                                         : VEX3D_ALIGN_CENTER;
   const std::string text(utf8);
   ops.drawstring_aligned(graph_, x, y, text.c_str(), alignment);
 }

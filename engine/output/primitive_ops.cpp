@@ -79,11 +79,11 @@ extern "C" void vex3d_win_fillrectangle(Vex3dGraph *graph, int x, int y, int wid
   if (!ctx) return;
   const OutputState &out = output_state(graph);
   const platform::Box box{x, y, width, height};
-  if (out.fill_style != 3 || ctx->state().brush.stippled) {
+  if (out.fill_style != VEX3D_FILL_STIPPLED || ctx->state().brush.stippled) {
     ctx->fill_rectangle(box);
     return;
   }
-  // Fill style 3 stipples the rectangle whatever the brush.
+  // The stippled fill style stipples a rectangle whatever the brush.
   const platform::Brush brush = ctx->state().brush;
   ctx->set_brush({brush.color, true});
   ctx->fill_rectangle(box);

@@ -68,7 +68,7 @@ extern "C" void vex3d_win_setfillstyle(Vex3dGraph *graph, int style) {
   if (!graph) return;
   OutputState &out = output_state(graph);
   out.fill_style = style;
-  if (style == 1) out.stipple_brush = false;
+  if (style == VEX3D_FILL_SOLID) out.stipple_brush = false;
   push_brush(out);
 }
 
@@ -77,8 +77,8 @@ extern "C" void vex3d_win_setfillstyle(Vex3dGraph *graph, int style) {
 extern "C" void vex3d_win_setsolidfill(Vex3dGraph *graph, int color) {
   if (!graph) return;
   OutputState &out = output_state(graph);
-  out.fill_color = color;  // slot 24
-  out.fill_style = 1;      // slot 19 with 1
+  out.fill_color = color;             // slot 24
+  out.fill_style = VEX3D_FILL_SOLID;  // slot 19
   out.stipple_brush = false;
   push_brush(out);
 }
@@ -88,7 +88,8 @@ extern "C" void vex3d_win_setsolidline(Vex3dGraph *graph, int color) {
   OutputState &out = output_state(graph);
   out.pen.color = color;  // slot 23
   set_text_color(out, color);
-  apply_line_attributes(out.pen, 1, 1, 2, 3, is_metafile(out.context));  // slot 25
+  apply_line_attributes(out.pen, 1, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL,
+                        is_metafile(out.context));  // slot 25
   push_pen(out);
 }
 

@@ -39,8 +39,8 @@ void prepare_context(Vex3dGraph *graph) {
   graph->color_depth = is_metafile(ctx) ? 2 : ctx->color_depth();
   out.state.font = default_font();
   ctx->set_font(out.state.font);
-  for (FontRecord *record : {&graph->header.font, &graph->footer.font, &graph->legend_font, &graph->axis_font,
-                             &graph->axis_title_font})
+  for (FontRecord *record :
+       {&graph->header.font, &graph->footer.font, &graph->legend_font, &graph->axis_font, &graph->axis_title_font})
     fill_font_metrics(graph, record);
   for (const auto &text : graph->texts) fill_font_metrics(graph, &text->font);
 }
@@ -68,9 +68,9 @@ extern "C" void vex3d_win_drawstring_aligned(Vex3dGraph *graph, int x, int y, co
   if (!ctx || !text) return;
   const long long width = vex3d_win_textwidth(graph, text);
   long long left = x;
-  if (alignment == 2) {
+  if (alignment == VEX3D_ALIGN_RIGHT) {
     left = x - width;
-  } else if (alignment != 1) {
+  } else if (alignment != VEX3D_ALIGN_LEFT) {
     left = x - width / 2;
   }
   ctx->draw_text({static_cast<int>(std::max<long long>(left, -(1LL << 31))), y}, text);

@@ -13,7 +13,7 @@ void BodyCanvas::fill(const DevicePoint *points, int count, int color) {
   Vex3dDevicePoint p[16];
   count = std::min(count, 16);
   for (int k = 0; k < count; ++k) p[k] = {points[k].x, points[k].y};
-  ops_->primitives[0].fillpolygon(graph_, p, count, 0, VEX3D_COORD_ABSOLUTE);
+  ops_->primitives[0].fillpolygon(graph_, p, count, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
 }
 
 void BodyCanvas::line(DevicePoint a, DevicePoint b, int color) {

@@ -26,6 +26,26 @@ enum ViewFlag : int {
   kFloorFromBelow = 32,
 };
 
+// From which side of the eye the traversal reaches a cell: the eye cell, the
+// eye's column with rows above or below the eye, the eye's row with columns
+// above or below, and the four quadrants (columns above or below, then rows
+// above or below). The cell drawers choose corner orders, walls and bar
+// faces by it.
+enum TraversalTag : int {
+  kTagEyeCell = 1,
+  kTagColumnAbove = 2,
+  kTagColumnBelow = 3,
+  kTagRowAbove = 4,
+  kTagRowBelow = 5,
+  kTagAboveAbove = 6,
+  kTagAboveBelow = 7,
+  kTagBelowAbove = 8,
+  kTagBelowBelow = 9,
+};
+// The tags of the eye's strips run from kTagColumnAbove to kTagRowBelow, the
+// quadrants' from kTagAboveAbove to kTagBelowBelow.
+constexpr int kTraversalTags = kTagBelowBelow + 1;  // table size: tag 0 stands for no tag
+
 // How one direction of the grid splits about the eye: elements (cells, or
 // points for fixed bars and scatter) first .. last_below lie below the eye,
 // first_above .. last above it; one element between them is the eye's strip.
@@ -55,7 +75,8 @@ struct ProjectedGrid {
   std::vector<std::uint8_t> flags;
 
   std::size_t index(int i, int j) const {
-    return along_x ? std::size_t(j) * std::size_t(nx) + std::size_t(i) : std::size_t(i) * std::size_t(ny) + std::size_t(j);
+    return along_x ? std::size_t(j) * std::size_t(nx) + std::size_t(i)
+                   : std::size_t(i) * std::size_t(ny) + std::size_t(j);
   }
   DevicePoint at(int i, int j) const { return points[index(i, j)]; }
   bool hole(int i, int j) const { return flags[index(i, j)] & kPointHole; }

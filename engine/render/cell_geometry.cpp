@@ -9,30 +9,32 @@ namespace vex3d {
 namespace {
 
 // Corner orders (a, b, c, d) by traversal tag; tag 1 paints the cell whole.
-constexpr CornerOrder kCornerOrders[10] = {
+constexpr CornerOrder kCornerOrders[kTraversalTags] = {
     {0, 1, 2, 3},                                             // (no tag 0)
     {0, 1, 2, 3},                                             // 1: the eye cell
     {0, 1, 2, 3}, {2, 3, 0, 1}, {1, 2, 3, 0}, {3, 0, 1, 2},   // 2 ... 5: strips
     {1, 2, 3, 0}, {2, 3, 0, 1}, {0, 1, 2, 3}, {3, 0, 1, 2}};  // 6 ... 9: quadrants
 
 // Walls left out on the sides that face away from the eye, by tag.
-constexpr int kTagWallBits[10] = {0,
-                                  0,
-                                  kWallBelow,
-                                  kWallAbove,
-                                  kWallLeft,
-                                  kWallRight,
-                                  kWallBelow | kWallLeft,
-                                  kWallAbove | kWallLeft,
-                                  kWallBelow | kWallRight,
-                                  kWallAbove | kWallRight};
+constexpr int kTagWallBits[kTraversalTags] = {0,
+                                              0,
+                                              kWallBelow,
+                                              kWallAbove,
+                                              kWallLeft,
+                                              kWallRight,
+                                              kWallBelow | kWallLeft,
+                                              kWallAbove | kWallLeft,
+                                              kWallBelow | kWallRight,
+                                              kWallAbove | kWallRight};
 
 // Bar sides facing the eye, by tag.
-constexpr BarSides kBarSides[10] = {{}, {}, {3, -1}, {1, -1}, {0, -1}, {2, -1}, {0, 3}, {0, 1}, {2, 3}, {1, 2}};
+constexpr BarSides kBarSides[kTraversalTags] = {{},      {},     {3, -1}, {1, -1}, {0, -1},
+                                                {2, -1}, {0, 3}, {0, 1},  {2, 3},  {1, 2}};
 
 constexpr SideCorners kSideCorners[4] = {{1, 2}, {2, 3}, {3, 0}, {0, 1}};
 
-int valid_tag(int tag) { return tag >= 1 && tag <= 9 ? tag : 0; }
+int valid_tag(int tag) { return tag >= kTagEyeCell && tag <= kTagBelowBelow ? tag : 0; }
+bool is_quadrant(int tag) { return tag >= kTagAboveAbove && tag <= kTagBelowBelow; }
 
 bool between(std::int64_t v, std::int64_t limit) { return limit >= 0 ? v >= 0 && v <= limit : v <= 0 && v >= limit; }
 
@@ -54,11 +56,11 @@ bool segments_cross(DevicePoint p1, DevicePoint p2, DevicePoint p3, DevicePoint 
 CornerOrder corner_order(int tag) { return kCornerOrders[valid_tag(tag)]; }
 
 bool cell_folds(int tag, const DevicePoint corner[4], bool zones) {
-  if (zones || tag < 2 || tag > 9) return false;
+  if (zones || tag < kTagColumnAbove || tag > kTagBelowBelow) return false;
   const CornerOrder o = corner_order(tag);
   const DevicePoint a = corner[o.a], b = corner[o.b], c = corner[o.c], d = corner[o.d];
   if (segments_cross(b, c, d, a)) return true;
-  return tag >= 6 && segments_cross(a, b, c, d);
+  return is_quadrant(tag) && segments_cross(a, b, c, d);
 }
 
 std::int64_t doubled_area(const DevicePoint *points, int count) {

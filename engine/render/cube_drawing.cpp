@@ -25,7 +25,7 @@ void fill_cube_polygon(Vex3dGraph *graph, const ViewState &view, const Vec3 *poi
     if (!p) return;
     device[i] = *p;
   }
-  graph->draw_ops->primitives[0].fillpolygon(graph, device, count, 0, VEX3D_COORD_ABSOLUTE);
+  graph->draw_ops->primitives[0].fillpolygon(graph, device, count, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
 }
 
 // The flat map's plot rectangle in the plane z = 0.
@@ -96,7 +96,7 @@ void draw_preview_outline(Vex3dGraph *graph) {
   draw_edges(graph, *view, true);
   for (const Segment3 &s : orientation_marker(*view)) draw_cube_line(graph, *view, s.a, s.b);
   if (!flat) {
-    graph->draw_ops->setlineattributes(graph, 1, 2, 2, 3);
+    graph->draw_ops->setlineattributes(graph, 1, VEX3D_LINE_DASHED, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
     graph->draw_ops->setdashes(graph, Vex3dLpatShortDash, 0, 2, kPreviewDashes);
   }
   draw_edges(graph, *view, false);

@@ -34,7 +34,7 @@ bool set_grid_pen(Vex3dGraph *graph, const Vex3dLineStyle &style) {
   const Vex3dDrawOps *ops = graph->draw_ops;
   ops->setforeground(graph, style.color != COLOR_UNSET ? style.color : chart_foreground(graph));
   const bool solid = style.pattern == Vex3dLpatSolid;
-  ops->setlineattributes(graph, style.width, solid ? 1 : 2, 2, 3);
+  ops->setlineattributes(graph, style.width, stroke_style(solid), VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
   if (!solid) ops->setdashes(graph, style.pattern, 0, 0, nullptr);
   return true;
 }

@@ -11,8 +11,6 @@
 namespace vex3d {
 namespace {
 
-constexpr int kSolidLine = 1, kDashedLine = 2, kFlatCap = 2, kBevelJoin = 3;
-
 const Vex3dDataStyle &series_style(const Vex3dGraph *graph, int series) {
   const auto &styles = graph->data_styles.styles.items();
   if (series >= 0 && series < int(styles.size())) return styles[std::size_t(series)];
@@ -36,8 +34,8 @@ void drop_line(BodyPass &pass, DevicePoint point, DevicePoint foot, const Vex3dL
   const int color = line.color != COLOR_UNSET ? line.color : pass.foreground;
   ops.setforeground(graph, color);
   ops.setdashes(graph, line.pattern, 0, 0, nullptr);
-  ops.setlineattributes(graph, line.width, line.pattern == Vex3dLpatSolid ? kSolidLine : kDashedLine, kFlatCap,
-                        kBevelJoin);
+  ops.setlineattributes(graph, line.width, stroke_style(line.pattern == Vex3dLpatSolid), VEX3D_CAP_FLAT,
+                        VEX3D_JOIN_BEVEL);
   ops.primitives[0].drawline(graph, point.x, point.y, foot.x, foot.y);
 }
 

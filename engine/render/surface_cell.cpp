@@ -33,7 +33,7 @@ void paint_folded(BodyPass &pass, const DevicePoint corner[4], int i, int j, int
   const CornerOrder o = corner_order(tag);
   const int abcd[4] = {o.a, o.b, o.c, o.d};
   const int strip_order[4] = {1, 0, 2, 3}, quadrant_order[4] = {0, 1, 2, 3};
-  const int *order = tag <= 5 ? strip_order : quadrant_order;
+  const int *order = tag < kTagAboveAbove ? strip_order : quadrant_order;
   const DevicePoint centre = cell_centre(pass, i, j);
   for (int k = 0; k < 4; ++k) {
     // Edge from the k-th to the next of a, b, c, d; corners run 0, 1, 2, 3 cyclically,

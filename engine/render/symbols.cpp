@@ -114,15 +114,13 @@ SymbolGeometry symbol_geometry(int shape, int s, DevicePoint at) {
 }
 
 void draw_symbol(Vex3dGraph *graph, const Vex3dDrawOps &ops, const SymbolGeometry &g, int color) {
-  constexpr int kSolidLine = 1, kFlatCap = 2, kBevelJoin = 3;
-  constexpr int kFullTurn = 360 * 64;
   const Vex3dPrimitiveOps &draw = ops.primitives[0];
   Vex3dDevicePoint points[8];
   for (int k = 0; k < g.count; ++k) points[k] = {g.points[k].x, g.points[k].y};
   switch (g.kind) {
     case SymbolKind::kFillEllipse:
       ops.setsolidfill(graph, color);
-      draw.fillarc(graph, g.x, g.y, g.width, g.height, 0, kFullTurn);
+      draw.fillarc(graph, g.x, g.y, g.width, g.height, 0, VEX3D_ANGLE_FULL_TURN);
       break;
     case SymbolKind::kFillRectangle:
       ops.setsolidfill(graph, color);
@@ -130,11 +128,11 @@ void draw_symbol(Vex3dGraph *graph, const Vex3dDrawOps &ops, const SymbolGeometr
       break;
     case SymbolKind::kFillPolygon:
       ops.setsolidfill(graph, color);
-      draw.fillpolygon(graph, points, g.count, 0, VEX3D_COORD_ABSOLUTE);
+      draw.fillpolygon(graph, points, g.count, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
       break;
     case SymbolKind::kSegments:
       ops.setforeground(graph, color);
-      ops.setlineattributes(graph, g.line_width, kSolidLine, kFlatCap, kBevelJoin);
+      ops.setlineattributes(graph, g.line_width, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
       for (int k = 0; k + 1 < g.count; k += 2)
         draw.drawline(graph, points[k].x, points[k].y, points[k + 1].x, points[k + 1].y);
       break;
@@ -144,7 +142,7 @@ void draw_symbol(Vex3dGraph *graph, const Vex3dDrawOps &ops, const SymbolGeometr
       break;
     case SymbolKind::kOutlineEllipse:
       ops.setsolidline(graph, color);
-      draw.drawarc(graph, g.x, g.y, g.width, g.height, 0, kFullTurn);
+      draw.drawarc(graph, g.x, g.y, g.width, g.height, 0, VEX3D_ANGLE_FULL_TURN);
       break;
     case SymbolKind::kPolyline:
       ops.setsolidline(graph, color);

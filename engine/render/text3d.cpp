@@ -83,7 +83,8 @@ void fill(Vex3dGraph *graph, CubeText &state) {
   if (!fillpolygon) return;
   joined_polygon(state.polygons, state.joined);
   if (!state.joined.empty())
-    fillpolygon(graph, state.joined.data(), static_cast<int>(state.joined.size()), 0, VEX3D_COORD_ABSOLUTE);
+    fillpolygon(graph, state.joined.data(), static_cast<int>(state.joined.size()), VEX3D_SHAPE_ANY,
+                VEX3D_COORD_ABSOLUTE);
 }
 
 void draw_outline_text(Vex3dGraph *graph, CubeText &state, const PlacementMatrix &m, std::string_view text) {

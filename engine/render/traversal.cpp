@@ -57,21 +57,21 @@ void traverse_cells(const EyeCell &eye, int view_flags, CellVisitor visit) {
   const AxisSplit &c = eye.columns, &r = eye.rows;
   const bool columns_outer = !traversal_runs_along_x(view_flags);
 
-  quadrant(above(c), true, above(r), true, 6, columns_outer, visit);
-  quadrant(above(c), true, below(r), false, 7, columns_outer, visit);
-  quadrant(below(c), false, above(r), true, 8, columns_outer, visit);
-  quadrant(below(c), false, below(r), false, 9, columns_outer, visit);
+  quadrant(above(c), true, above(r), true, kTagAboveAbove, columns_outer, visit);
+  quadrant(above(c), true, below(r), false, kTagAboveBelow, columns_outer, visit);
+  quadrant(below(c), false, above(r), true, kTagBelowAbove, columns_outer, visit);
+  quadrant(below(c), false, below(r), false, kTagBelowBelow, columns_outer, visit);
   if (c.has_strip()) {
     const int i = strip(c).from;
-    for_each(above(r), true, [&](int j) { visit(i, j, 2); });
-    for_each(below(r), false, [&](int j) { visit(i, j, 3); });
+    for_each(above(r), true, [&](int j) { visit(i, j, kTagColumnAbove); });
+    for_each(below(r), false, [&](int j) { visit(i, j, kTagColumnBelow); });
   }
   if (r.has_strip()) {
     const int j = strip(r).from;
-    for_each(above(c), true, [&](int i) { visit(i, j, 4); });
-    for_each(below(c), false, [&](int i) { visit(i, j, 5); });
+    for_each(above(c), true, [&](int i) { visit(i, j, kTagRowAbove); });
+    for_each(below(c), false, [&](int i) { visit(i, j, kTagRowBelow); });
   }
-  if (c.has_strip() && r.has_strip()) visit(strip(c).from, strip(r).from, 1);
+  if (c.has_strip() && r.has_strip()) visit(strip(c).from, strip(r).from, kTagEyeCell);
 }
 
 }  // namespace vex3d

@@ -7,15 +7,12 @@
 
 namespace vex3d {
 
-// Tags say from which side of the eye a cell is drawn: 1 the eye cell; 2, 3
-// the eye's column with rows above and below the eye; 4, 5 the eye's row with
-// columns above and below; 6 ... 9 the four quadrants (columns above or
-// below, rows above or below).
+// The tag (a TraversalTag) says from which side of the eye a cell is drawn.
 using CellVisitor = FunctionRef<void(int column, int row, int tag)>;
 
-// Visits the elements of the eye cell's splits in nine steps: the quadrants
-// (tags 6, 7, 8, 9), the eye's column (2, 3) and row (4, 5) when a strip
-// exists, and last the eye cell (1) when both do. Above the eye an index runs
+// Visits the elements of the eye cell's splits in nine steps: the four
+// quadrants, the eye's column and row when a strip exists, and last the eye
+// cell when both do. Above the eye an index runs
 // from the last down, below it from the first up. Within the quadrants the
 // outer loop runs over columns when the eye lies beyond exactly one y end
 // (view flags 4 or 8), over rows otherwise.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data.h"
+#include "messages.h"
 #include "output.h"
 #include "owned.h"
 #include "page.h"
@@ -46,7 +47,7 @@ bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
     const int size = take_size_arg(name, args, k, o);
     if (size < 0) return false;
     if (size == 0) {
-      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", name, args[k]);
+      reject_argument(name, args[k]);
       print_usage(name);
       return false;
     }
@@ -88,12 +89,8 @@ int take_size_arg(const char *name, std::span<char *const> args, std::size_t &k,
 
 bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
   if (o.file) {
-    char read_error[VEX3D_ERROR_SIZE] = "";
-    chart.data.reset(Vex3dDataRead(o.file, read_error));
-    if (!chart.data) {
-      std::fprintf(stderr, "torvane3d %s: %s\n", name, read_error[0] ? read_error : "cannot read the data file");
-      return false;
-    }
+    chart.data.reset(read_data(name, o.file));
+    if (!chart.data) return false;
   } else {
     chart.data = peaks_data();
   }
@@ -103,8 +100,8 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
     return false;
   }
   Vex3dGraph *g = chart.graph.get();
-  Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height,
-                 VEX3D_SURFACE_DATA, chart.data.get(), 0);
+  Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_WIDTH, o.width, VEX3D_HEIGHT, o.height, 0);
+  if (!set_surface_data(g, chart.data.get(), name, o.file ? o.file : "the built-in chart")) return false;
   if (!o.file) {
     static const char *const header[] = {"Peaks", nullptr}, *const footer[] = {"60 x 60 grid over [-3, 3] x [-3, 3]",
                                                                                nullptr};
@@ -136,7 +133,7 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   const char *name = command.name;
   ChartOptions o;
   if (!parse(name, args, o)) return 2;
-  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  if (o.debug) start_messages(true);
   // Opened first: a target that cannot be written, or is one of the inputs,
   // is refused before any work. Written whole or not at all.
   vex3d::platform::OutputFile out;

@@ -13,6 +13,7 @@
 #include "data.h"
 #include "data_file.h"
 #include "levels.h"
+#include "messages.h"
 #include "output.h"
 #include "owned.h"
 #include "restable.h"
@@ -50,7 +51,8 @@ bool parse(std::span<char *const> args, Options &o) {
       }
       o.last_given = o.last_given || arg == "--last";
     } else {
-      std::fprintf(stderr, "torvane3d contours: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
+      reject_argument("contours", arg);
+      std::fputs(kUsage, stderr);
       return false;
     }
   }
@@ -66,22 +68,19 @@ bool parse(std::span<char *const> args, Options &o) {
 int run_contours(std::span<char *const> args) {
   Options o;
   if (!parse(args, o)) return 2;
-  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  if (o.debug) start_messages(true);
   vex3d::platform::OutputFile out;
   if (!open_output(out, "contours", o.out, input_files(o))) return 1;
 
-  char error[VEX3D_ERROR_SIZE] = "";
-  const DataPtr data(Vex3dDataRead(o.file, error));
-  if (!data) {
-    std::fprintf(stderr, "torvane3d contours: %s\n", error);
-    return 1;
-  }
+  const DataPtr data(read_data("contours", o.file));
+  if (!data) return 1;
   const GraphPtr graph(Vex3dCreateGraph());
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;
   }
-  Vex3dSetValues(graph.get(), VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_SURFACE_DATA, data.get(), 0);
+  Vex3dSetValues(graph.get(), VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, 0);
+  if (!set_surface_data(graph.get(), data.get(), "contours", o.file)) return 1;
   for (const std::string &step : o.steps)
     if (apply_step(graph.get(), step, stdout, stderr) != StepResult::Done) return 1;
   Vex3dSetValues(graph.get(), VEX3D_DRAW_CONTOURS, 1, 0);

@@ -6,7 +6,9 @@
 #include "commands.h"
 #include "data.h"
 #include "graph.h"
+#include "messages.h"
 #include "restable.h"
+#include "steps.h"
 #include "validate.h"
 
 namespace torvane3d_cli {
@@ -84,13 +86,9 @@ int run_data(std::span<char *const> args) {
     std::fprintf(stderr, "usage: torvane3d data FILE [--debug]\n");
     return 2;
   }
-  char error[VEX3D_ERROR_SIZE] = "";
-  Vex3dData *data = Vex3dDataRead(file, error);
-  if (!data) {
-    std::fprintf(stderr, "torvane3d data: %s\n", error);
-    return 1;
-  }
-  if (debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  Vex3dData *data = read_data("data", file);
+  if (!data) return 1;
+  if (debug) start_messages(true);
   Vex3dGraph *graph = Vex3dCreateGraph();
   if (!graph) {
     Vex3dDataDestroy(data, 1);

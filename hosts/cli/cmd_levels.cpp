@@ -39,26 +39,21 @@ int run_levels(std::span<char *const> args) {
     std::fprintf(stderr, "usage: torvane3d levels FILE [STEP...]\n");
     return 2;
   }
-  char error[VEX3D_ERROR_SIZE];
-  Vex3dData *data = Vex3dDataRead(args[0], error);
-  if (!data) {
-    std::fprintf(stderr, "torvane3d levels: %s\n", error);
-    return 1;
-  }
+  Vex3dData *data = read_data("levels", args[0]);
+  if (!data) return 1;
   Vex3dGraph *graph = Vex3dCreateGraph();
   if (!graph) {
     Vex3dDataDestroy(data, 1);
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;
   }
-  Vex3dSetValues(graph, VEX3D_SURFACE_DATA, data, 0);
-  int status = 0;
+  int status = set_surface_data(graph, data, "levels", args[0]) ? 0 : 1;
   for (std::size_t i = 1; i < args.size() && status != 2; ++i) {
     switch (apply_step(graph, args[i], stdout, stderr)) {
       case StepResult::Done: break;
       case StepResult::Failed: status = 1; break;
       case StepResult::NotAStep:
-        std::fprintf(stderr, "torvane3d levels: '%s' is not a step (NAME=TEXT or NAME?)\n", args[i]);
+        reject_argument("levels", args[i], true);
         status = 2;
         break;
       case StepResult::UnknownName: status = 2; break;

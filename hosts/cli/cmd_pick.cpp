@@ -13,6 +13,7 @@
 
 #include "chart_picture.h"
 #include "commands.h"
+#include "messages.h"
 #include "pick.h"
 
 namespace torvane3d_cli {
@@ -82,7 +83,7 @@ bool parse(std::span<char *const> args, PickOptions &o) {
     } else if (arg == "--index") {
       asked = Question::kDataIndex, read = take_values(args, k, 2, o.index, read_int);
     } else {
-      std::fprintf(stderr, "torvane3d pick: unexpected argument '%s'\n", arg.c_str());
+      reject_argument("pick", arg);
       print_usage();
       return false;
     }
@@ -142,7 +143,7 @@ void answer(Vex3dGraph *g, const PickOptions &o) {
 int run_pick(std::span<char *const> args) {
   PickOptions o;
   if (!parse(args, o)) return 2;
-  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  if (o.debug) start_messages(true);
   vex3d::platform::OutputFile out;
   if (o.out && !open_output(out, kName, o.out, input_files(o))) return 1;
   Chart chart;

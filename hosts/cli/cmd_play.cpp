@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands.h"
+#include "messages.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -16,7 +17,7 @@ int run_play(std::span<char *const> args) {
     debug = true;
     first = 1;
   }
-  if (debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  if (debug) start_messages(true);
   Vex3dGraph *graph = Vex3dCreateGraph();
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
@@ -28,7 +29,7 @@ int run_play(std::span<char *const> args) {
     const std::string step = args[i];
     const StepResult result = apply_step(graph, step, stdout, stderr);
     if (result == StepResult::NotAStep) {
-      std::fprintf(stderr, "torvane3d play: '%s' is not a step (NAME=TEXT or NAME?)\n", step.c_str());
+      reject_argument("play", step, true);
       status = 2;
       break;
     }

@@ -7,6 +7,7 @@
 
 #include "commands.h"
 #include "data_command.h"
+#include "messages.h"
 #include "methods.h"
 #include "owned.h"
 #include "steps.h"
@@ -31,7 +32,8 @@ int run_zvalue(std::span<char *const> args) {
       at = true;
       k += 2;
     } else if (!take_common_arg(args, k, o) || o.out) {
-      std::fprintf(stderr, "torvane3d zvalue: unexpected argument '%s'\n%s", args[k], kUsage);
+      reject_argument("zvalue", args[k]);
+      std::fputs(kUsage, stderr);
       return 2;
     }
   }
@@ -39,20 +41,17 @@ int run_zvalue(std::span<char *const> args) {
     std::fprintf(stderr, "%s", kUsage);
     return 2;
   }
-  if (o.debug) Vex3dSetMessageSink(Vex3dStderrSink, nullptr);
+  if (o.debug) start_messages(true);
 
-  char error[VEX3D_ERROR_SIZE] = "";
-  const DataPtr data(Vex3dDataRead(o.file, error));
-  if (!data) {
-    std::fprintf(stderr, "torvane3d zvalue: %s\n", error);
-    return 1;
-  }
+  const DataPtr data(read_data("zvalue", o.file));
+  if (!data) return 1;
   const GraphPtr graph(Vex3dCreateGraph());
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;
   }
-  Vex3dSetValues(graph.get(), VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, VEX3D_SURFACE_DATA, data.get(), 0);
+  Vex3dSetValues(graph.get(), VEX3D_REPAINT, 0, VEX3D_DEBUG, o.debug ? 1 : 0, 0);
+  if (!set_surface_data(graph.get(), data.get(), "zvalue", o.file)) return 1;
   for (const std::string &step : o.steps)
     if (apply_step(graph.get(), step, stdout, stderr) != StepResult::Done) return 1;
   std::printf("Z=%.17g\n", Vex3dZInterpolate(graph.get(), x, y));

@@ -41,7 +41,7 @@ bool parse(const DataCommand &c, std::span<char *const> args, Parsed &p) {
     } else if (!p.file && arg[0] != '-' && arg[0]) {
       p.file = arg;
     } else {
-      std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'\n", c.name, arg);
+      reject_argument(c.name, arg);
       return false;
     }
   }
@@ -78,12 +78,8 @@ int run_data_command(const DataCommand &c, std::span<char *const> args) {
   if (!parse(c, args, p) || (c.check && !c.check())) return 2;
   vex3d::platform::OutputFile out;
   if (!open_output(out, c.name, p.out, {p.file})) return 1;
-  char error[VEX3D_ERROR_SIZE] = "";
-  DataPtr data(Vex3dDataRead(p.file, error));
-  if (!data) {
-    std::fprintf(stderr, "torvane3d %s: %s\n", c.name, error[0] ? error : "cannot read the data file");
-    return 1;
-  }
+  DataPtr data(read_data(c.name, p.file));
+  if (!data) return 1;
   if (!c.make(data) || !data) {
     std::fprintf(stderr, "torvane3d %s: nothing written\n", c.name);
     return 1;

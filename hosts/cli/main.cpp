@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "messages.h"
 
 namespace torvane3d_cli {
 
@@ -52,6 +53,7 @@ void print_help(std::FILE *to) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  torvane3d_cli::start_messages(false);
   if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
     print_help(argc < 2 ? stderr : stdout);
     return argc < 2 ? 2 : 0;

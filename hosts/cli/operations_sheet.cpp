@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "convert.h"
+#include "draw_codes.h"
 #include "enumerations.h"
 #include "graph.h"
 #include "picture.h"
@@ -20,15 +21,11 @@ constexpr int kWhite = 0xFFFFFF, kInk = 0x202020;
 constexpr int kGuide = 0xB0B0B0;                   // boxes and guides that are not the subject
 constexpr int kBlue = 0x9C4A1F, kTeal = 0x8C8C00;  // 0xBBGGRR
 constexpr int kOrange = 0x2080F0, kGreen = 0x40A040;
-constexpr int kFullTurn = 360 * 64;
-constexpr int kDegree = 64;
+constexpr int kFullTurn = VEX3D_ANGLE_FULL_TURN;
+constexpr int kDegree = VEX3D_ANGLE_DEGREE;
 
 // A colour of the name table; magenta shows a name missing from it.
 int color_named(const char *name) { return vex3d::parse_color(name).value_or(0xFF00FF); }
-
-// Line styles of the line-attribute operation.
-constexpr int kSolid = 1, kDashed = 2;
-constexpr int kFlatCap = 1, kBevelJoin = 3;
 
 struct Sheet {
   Vex3dGraph *graph;
@@ -42,7 +39,7 @@ struct Sheet {
 
   static void use_font(FontRecord &record, const char *description) { record.desc = vex3d::parse_font(description); }
 
-  void text(FontRecord &font, int x, int y, const std::string &s, int alignment = 1, int color = kInk) {
+  void text(FontRecord &font, int x, int y, const std::string &s, int alignment = VEX3D_ALIGN_LEFT, int color = kInk) {
     ops.setfont(graph, &font);
     ops.setforeground(graph, color);
     ops.drawstring_aligned(graph, x, y, s.c_str(), alignment);
@@ -52,7 +49,7 @@ struct Sheet {
     ops.setforeground(graph, kInk);
     ops.drawstring(graph, x, y, s);
   }
-  void note(int x, int y, const std::string &s, int alignment = 1) { text(label, x, y, s, alignment); }
+  void note(int x, int y, const std::string &s, int alignment = VEX3D_ALIGN_LEFT) { text(label, x, y, s, alignment); }
 
   void thin(int color) { ops.setsolidline(graph, color); }
   void pen(int color, int width, int style, int cap, int join) {
@@ -63,7 +60,7 @@ struct Sheet {
   // `set`: the first primitives of the table (slots 0 to 6) or the second
   // (7 to 13); the sheet uses both.
   void polygon(std::vector<Vex3dDevicePoint> points, int mode = VEX3D_COORD_ABSOLUTE, int set = 0) {
-    ops.primitives[set].fillpolygon(graph, points.data(), static_cast<int>(points.size()), 0, mode);
+    ops.primitives[set].fillpolygon(graph, points.data(), static_cast<int>(points.size()), VEX3D_SHAPE_ANY, mode);
   }
   void polyline(std::vector<Vex3dDevicePoint> points, int mode = VEX3D_COORD_ABSOLUTE, int set = 0) {
     ops.primitives[set].drawlines(graph, points.data(), static_cast<int>(points.size()), mode);
@@ -85,7 +82,7 @@ void line_patterns(Sheet &s) {
     s.note(20, y + 4, pattern.short_name);
     const bool solid = pattern.value == Vex3dLpatNone || pattern.value == Vex3dLpatSolid;
     for (int i = 0; i < 4; ++i) {
-      s.pen(kBlue, kWidths[i], solid ? kSolid : kDashed, kFlatCap, kBevelJoin);
+      s.pen(kBlue, kWidths[i], vex3d::stroke_style(solid), VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
       if (!solid) s.ops.setdashes(s.graph, pattern.value, 0, 0, nullptr);
       s.ops.primitives[0].drawline(s.graph, 150 + i * 110, y, 245 + i * 110, y);
     }
@@ -95,7 +92,7 @@ void line_patterns(Sheet &s) {
   static const int kOwnDashes[] = {10, 4, 2, 4};
   s.note(20, y + 4, "10 4 2 4");
   for (int i = 0; i < 4; ++i) {
-    s.pen(kOrange, kWidths[i], kDashed, kFlatCap, kBevelJoin);
+    s.pen(kOrange, kWidths[i], VEX3D_LINE_DASHED, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
     s.ops.setdashes(s.graph, Vex3dLpatLongDash, i % 2 ? 7 : 0, 4, kOwnDashes);
     s.ops.primitives[0].drawline(s.graph, 150 + i * 110, y, 245 + i * 110, y);
   }
@@ -109,16 +106,20 @@ void caps_and_joins(Sheet &s) {
     int value;
     const char *name;
   };
-  constexpr Named kCaps[] = {{0, "square ends (cap 0)"}, {1, "flat ends (cap 1)"}, {3, "round ends (cap 3)"}};
-  constexpr Named kJoins[] = {{1, "mitre (join 1)"}, {2, "round (join 2)"}, {3, "bevel (join 3)"}};
-  for (int i = 0; i < 3; ++i) s.note(150 + i * 150, 344, kCaps[i].name);
+  constexpr Named kCaps[] = {
+      {VEX3D_CAP_SQUARE, "square ends"}, {VEX3D_CAP_FLAT, "flat ends"}, {VEX3D_CAP_ROUND, "round ends"}};
+  constexpr Named kJoins[] = {{VEX3D_JOIN_MITER, "mitre"}, {VEX3D_JOIN_ROUND, "round"}, {VEX3D_JOIN_BEVEL, "bevel"}};
+  const auto label = [](const Named &n, const char *code) {
+    return std::string(n.name) + " (" + code + " " + std::to_string(n.value) + ")";
+  };
+  for (int i = 0; i < 3; ++i) s.note(150 + i * 150, 344, label(kCaps[i], "cap"));
   for (int j = 0; j < 3; ++j) {
     const int y = 358 + j * 54;
-    s.note(20, y + 30, kJoins[j].name);
+    s.note(20, y + 30, label(kJoins[j], "join"));
     for (int i = 0; i < 3; ++i) {
       const int x = 160 + i * 150;
       const std::vector<Vex3dDevicePoint> zigzag = {{x, y + 40}, {x + 38, y + 10}, {x + 76, y + 40}, {x + 112, y + 16}};
-      s.pen(kTeal, 14, kSolid, kCaps[i].value, kJoins[j].value);
+      s.pen(kTeal, 14, VEX3D_LINE_SOLID, kCaps[i].value, kJoins[j].value);
       s.polyline(zigzag);
       s.thin(kWhite);
       s.polyline(zigzag);
@@ -150,14 +151,14 @@ void arcs_and_pies(Sheet &s) {
     const Vex3dPrimitiveOps &set = s.ops.primitives[i == 4 ? 1 : 0];
     s.guide_box(x, 80, 90, 64);
     // Thin arcs in the first two boxes, wide ones after.
-    s.pen(kBlue, i < 2 ? 1 : 4, kSolid, 3, 2);
+    s.pen(kBlue, i < 2 ? 1 : 4, VEX3D_LINE_SOLID, VEX3D_CAP_ROUND, VEX3D_JOIN_ROUND);
     set.drawarc(s.graph, x, 80, 90, 64, arcs[i].angle1, arcs[i].angle2);
-    s.note(x + 45, 164, arcs[i].name, 0);
+    s.note(x + 45, 164, arcs[i].name, VEX3D_ALIGN_CENTER);
 
     s.guide_box(x, 180, 90, 64);
     s.fill(i % 2 ? kOrange : kGreen);
     set.fillarc(s.graph, x, 180, 90, 64, pies[i].angle1, pies[i].angle2);
-    s.note(x + 45, 264, pies[i].name, 0);
+    s.note(x + 45, 264, pies[i].name, VEX3D_ALIGN_CENTER);
   }
 }
 
@@ -186,13 +187,13 @@ void polygons(Sheet &s) {
   s.thin(kInk);
   second.drawrectangle(s.graph, 1020, 345, 70, 40);
   second.drawrectangle(s.graph, 1110, 345, 0, 40);
-  s.pen(kBlue, 3, kSolid, kFlatCap, kBevelJoin);
+  s.pen(kBlue, 3, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
   second.drawrectangle(s.graph, 1030, 395, 50, 25);
-  s.note(665, 448, "convex", 0);
-  s.note(767, 448, "concave", 0);
-  s.note(870, 448, "crossing", 0);
-  s.note(965, 448, "relative", 0);
-  s.note(1065, 448, "rectangles", 0);
+  s.note(665, 448, "convex", VEX3D_ALIGN_CENTER);
+  s.note(767, 448, "concave", VEX3D_ALIGN_CENTER);
+  s.note(870, 448, "crossing", VEX3D_ALIGN_CENTER);
+  s.note(965, 448, "relative", VEX3D_ALIGN_CENTER);
+  s.note(1065, 448, "rectangles", VEX3D_ALIGN_CENTER);
 
   // The clip: a star and a fan of lines cut at a box (the box drawn after
   // the clip is removed).
@@ -203,24 +204,24 @@ void polygons(Sheet &s) {
   s.thin(kBlue);
   for (int k = 0; k < 12; ++k) s.ops.primitives[1].drawline(s.graph, 620, 440 + 8 * k, 880, 530 - 8 * k);
   s.ops.setclip(s.graph, nullptr);
-  s.pen(kInk, 1, kDashed, kFlatCap, kBevelJoin);
+  s.pen(kInk, 1, VEX3D_LINE_DASHED, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
   s.ops.setdashes(s.graph, Vex3dLpatShortDash, 0, 0, nullptr);
   s.ops.primitives[0].drawrectangle(s.graph, clip.x, clip.y, clip.width, clip.height);
-  s.note(750, 522, "clipped to the dashed box", 0);
+  s.note(750, 522, "clipped to the dashed box", VEX3D_ALIGN_CENTER);
 
   // The stipple: black on every other pixel over a gold field, and a
   // stippled polygon.
   s.fill(0x00D7FF);
   s.ops.primitives[0].fillrectangle(s.graph, 900, 462, 120, 46);
-  Vex3dSetDrawingMode(s.graph, -2, 0);
+  Vex3dSetDrawingMode(s.graph, VEX3D_MODE_STIPPLED_FILL, 0);
   s.ops.primitives[0].fillrectangle(s.graph, 960, 462, 60, 46);
   s.ops.setfillcolor(s.graph, kBlue);
-  s.ops.setstipple(s.graph, 0);
-  s.ops.setfillstyle(s.graph, 3);
+  s.ops.setstipple(s.graph, VEX3D_STIPPLE_CHECKERBOARD);
+  s.ops.setfillstyle(s.graph, VEX3D_FILL_STIPPLED);
   s.polygon({{1040, 508}, {1090, 462}, {1140, 508}});
   s.fill(kWhite);  // solid fills again
-  s.note(960, 522, "stipple, drawing mode -2", 0);
-  s.note(1090, 522, "stippled polygon", 0);
+  s.note(960, 522, "stipple, drawing mode " + std::to_string(VEX3D_MODE_STIPPLED_FILL), VEX3D_ALIGN_CENTER);
+  s.note(1090, 522, "stippled polygon", VEX3D_ALIGN_CENTER);
 }
 
 // ---- aligned text
@@ -228,12 +229,12 @@ void polygons(Sheet &s) {
 void aligned_text(Sheet &s) {
   s.title(20, 557, "Aligned strings in three fonts (the face obtained in brackets)");
   constexpr int kGuides[] = {330, 650, 970};
-  const char *const alignments[] = {"alignment 1: starts at x", "alignment 0: centred on x", "alignment 2: ends at x"};
-  constexpr int kAlignment[] = {1, 0, 2};
+  constexpr int kAlignment[] = {VEX3D_ALIGN_LEFT, VEX3D_ALIGN_CENTER, VEX3D_ALIGN_RIGHT};
+  const char *const alignments[] = {": starts at x", ": centred on x", ": ends at x"};
   for (int i = 0; i < 3; ++i) {
     s.thin(kGuide);
     s.ops.primitives[0].drawline(s.graph, kGuides[i], 586, kGuides[i], 690);
-    s.note(kGuides[i], 578, alignments[i], 0);
+    s.note(kGuides[i], 578, "alignment " + std::to_string(kAlignment[i]) + alignments[i], VEX3D_ALIGN_CENTER);
   }
   const char *const fonts[] = {"Arial,12", "Times New Roman,14,Bold", "Courier New,12,Italic,Underline"};
   const char *const colors[] = {"Black", "Firebrick", "NavyBlue"};
@@ -251,7 +252,7 @@ void aligned_text(Sheet &s) {
     }
     s.ops.setfont(s.graph, &records[k]);
     const int width = s.ops.textwidth(s.graph, "Grids \xC3\xA4\xC3\xB6\xC3\xBC 0.25");
-    s.note(1180, y, "width " + std::to_string(width) + " px", 2);
+    s.note(1180, y, "width " + std::to_string(width) + " px", VEX3D_ALIGN_RIGHT);
   }
 }
 
@@ -276,7 +277,7 @@ void border_shades(Sheet &s) {
     s.fill(shades.dark);
     s.ops.primitives[0].fillrectangle(s.graph, x + w / 2, y + 50, w / 2, 16);
     s.guide_box(x, y + 50, w, 16);
-    s.note(x + w / 2, y + 82, names[i], 0);
+    s.note(x + w / 2, y + 82, names[i], VEX3D_ALIGN_CENTER);
   }
 }
 
@@ -316,7 +317,7 @@ void pictures(Sheet &s) {
     image.picture = sheet_picture();
     s.ops.drawimage(s.graph, &image, x, y, w, h, x, y, w, h);
     s.guide_box(x, y, w, h);
-    s.note(x + w / 2, y + h + 18, layout.short_name, 0);
+    s.note(x + w / 2, y + h + 18, layout.short_name, VEX3D_ALIGN_CENTER);
   }
 }
 

@@ -1,6 +1,11 @@
 #include "steps.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+
+#include "data.h"
+#include "messages.h"
 
 namespace torvane3d_cli {
 namespace {
@@ -22,12 +27,53 @@ bool is_step(const std::string &arg) {
   return arg[name.size()] == '=' || (arg[name.size()] == '?' && name.size() + 1 == arg.size());
 }
 
+namespace {
+
+// The resource's value as text; "" when it has none.
+std::string value_text(Vex3dGraph *graph, int id) {
+  char *text = nullptr;
+  if (!Vex3dGetValueString(graph, id, &text)) return "";
+  std::string value = text;
+  std::free(text);
+  return value;
+}
+
+// The text read whole as a number.
+bool whole_number_text(const std::string &text, double &v) {
+  char *end = nullptr;
+  v = std::strtod(text.c_str(), &end);
+  return !text.empty() && *end == '\0';
+}
+
+}  // namespace
+
+std::string upper_case_hint(const std::string &arg) {
+  std::size_t n = 0;
+  bool lower = false;
+  while (n < arg.size() && (is_name_char(arg[n]) || (arg[n] >= 'a' && arg[n] <= 'z'))) lower |= arg[n++] >= 'a';
+  if (!lower || n == arg.size() || (arg[n] != '=' && arg[n] != '?')) return "";
+  std::string upper = arg;
+  for (std::size_t k = 0; k < n; ++k)
+    if (upper[k] >= 'a' && upper[k] <= 'z') upper[k] = static_cast<char>(upper[k] - 'a' + 'A');
+  if (!Vex3dResourceId(upper.substr(0, n).c_str())) return "";
+  return "resource names are upper case: " + printable(upper);
+}
+
+void reject_argument(const char *command, const std::string &arg, bool not_a_step) {
+  const std::string hint = upper_case_hint(arg);
+  if (not_a_step)
+    std::fprintf(stderr, "torvane3d %s: '%s' is not a step (NAME=TEXT or NAME?)", command, printable(arg).c_str());
+  else
+    std::fprintf(stderr, "torvane3d %s: unexpected argument '%s'", command, printable(arg).c_str());
+  std::fprintf(stderr, "%s%s\n", hint.empty() ? "" : "; ", hint.c_str());
+}
+
 StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out, std::FILE *err) {
   if (!is_step(step)) return StepResult::NotAStep;
   const std::string name = step_name(step);
   const int id = Vex3dResourceId(name.c_str());
   if (id == 0 || Vex3dResourceOwner(id) != VEX3D_OWNER_GRAPH) {
-    std::fprintf(err, "torvane3d: unknown graph resource '%s'\n", name.c_str());
+    std::fprintf(err, "torvane3d: unknown graph resource '%s'\n", printable(name).c_str());
     return StepResult::UnknownName;
   }
   if (step[name.size()] == '?') {
@@ -41,11 +87,48 @@ StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out
     return StepResult::Done;
   }
   const std::string value = step.substr(name.size() + 1);
-  if (!Vex3dSetValueString(graph, id, value.c_str())) {
-    std::fprintf(err, "Setting resource %s to %s did NOT succeed!\n", name.c_str(), value.c_str());
+  const std::string before = value_text(graph, id);
+  bool set = false;
+  const Messages said = messages_of(graph, [&] { set = Vex3dSetValueString(graph, id, value.c_str()) != 0; });
+  say(said);
+  if (!set) {
+    std::fprintf(err, "Setting resource %s to %s did NOT succeed!\n", name.c_str(), printable(value).c_str());
     return StepResult::Failed;
   }
-  return StepResult::Done;
+  const std::string after = value_text(graph, id);
+  // A number its rule refuses leaves the resource as it was, silently.
+  double asked = 0, kept = 0;
+  const bool refused_number = said.empty() && after == before && whole_number_text(value, asked) &&
+                              whole_number_text(after, kept) && asked != kept;
+  if (said.empty() && !refused_number) return StepResult::Done;
+  // The engine objected. A value put in range (clamped) is taken as it
+  // says; one that left the resource as it was is a failed step. A value
+  // without a text form (a data set) was taken when the engine only warned.
+  if (!refused_number && (after.empty() ? only_warnings(said) : after != before)) return StepResult::Done;
+  std::fprintf(err, "torvane3d: %s=%s was refused\n", name.c_str(), printable(value).c_str());
+  return StepResult::Failed;
+}
+
+Vex3dData *read_data(const char *command, const char *file) {
+  struct stat st;
+  if (stat(file, &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fprintf(stderr, "torvane3d %s: %s is a directory, not a data file\n", command, printable(file).c_str());
+    return nullptr;
+  }
+  char error[VEX3D_ERROR_SIZE] = "";
+  Vex3dData *data = Vex3dDataRead(file, error);
+  if (!data)
+    std::fprintf(stderr, "torvane3d %s: %s\n", command,
+                 error[0] ? printable(error).c_str() : "cannot read the data file");
+  return data;
+}
+
+bool set_surface_data(Vex3dGraph *graph, Vex3dData *data, const char *command, const char *file) {
+  const Messages said = messages_of(graph, [&] { Vex3dSetValues(graph, VEX3D_SURFACE_DATA, data, 0); });
+  say(said);
+  if (only_warnings(said)) return true;
+  std::fprintf(stderr, "torvane3d %s: the data of %s were refused\n", command, printable(file).c_str());
+  return false;
 }
 
 bool take_common_arg(std::span<char *const> args, std::size_t &k, CommonArgs &common) {
@@ -56,7 +139,7 @@ bool take_common_arg(std::span<char *const> args, std::size_t &k, CommonArgs &co
     common.out = args[++k];
   } else if (is_step(arg)) {
     common.steps.push_back(arg);
-  } else if (!common.file && !arg.empty() && arg[0] != '-') {
+  } else if (!common.file && !arg.empty() && arg[0] != '-' && upper_case_hint(arg).empty()) {
     common.file = args[k];
   } else {
     return false;

@@ -248,7 +248,7 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
       const std::uint32_t index = in.u32();
       MetaObject o;
       o.kind = MetaObject::Kind::kPen;
-      o.pen.style = meta_pen_style(in.u32());
+      set_pen_style(o.pen, in.u32());
       o.pen.width = in.i32();
       in.i32();
       o.pen.color = meta_color(in.u32());
@@ -260,7 +260,7 @@ bool play_record(std::uint32_t type, std::span<const std::uint8_t> record, Metaf
       in.skip(16);  // pattern bitmap offsets and sizes
       MetaObject o;
       o.kind = MetaObject::Kind::kPen;
-      o.pen.style = meta_pen_style(in.u32());
+      set_pen_style(o.pen, in.u32());
       o.pen.width = static_cast<int>(std::min<std::uint32_t>(in.u32(), 1u << 20));
       if (in.u32() == kNullBrushStyle) o.pen.style = MetaPenStyle::kNull;
       o.pen.color = meta_color(in.u32());

@@ -22,11 +22,17 @@ struct MetaRect {
 };
 
 enum class MetaPenStyle { kSolid, kDash, kDot, kDashDot, kDashDotDot, kNull };
+// The ends and corners of a wide pen; a metafile's pens have round ends and
+// corners unless their style says otherwise.
+enum class MetaPenEnd { kRound, kSquare, kFlat };
+enum class MetaPenJoin { kRound, kBevel, kMiter };
 
 struct MetaPen {
   int color = 0;  // 0xBBGGRR
   int width = 1;  // pixels, at least 1
   MetaPenStyle style = MetaPenStyle::kSolid;
+  MetaPenEnd end = MetaPenEnd::kRound;
+  MetaPenJoin join = MetaPenJoin::kRound;
   bool operator==(const MetaPen &) const = default;
 };
 

@@ -42,7 +42,9 @@ void append_utf8(std::string &out, std::uint32_t c) {
 
 }  // namespace
 
-MetaPenStyle meta_pen_style(std::uint32_t style) {
+namespace {
+
+MetaPenStyle line_style_of(std::uint32_t style) {
   switch (style & 0x0F) {
     case 1: return MetaPenStyle::kDash;
     case 2: return MetaPenStyle::kDot;
@@ -52,6 +54,33 @@ MetaPenStyle meta_pen_style(std::uint32_t style) {
     case 7: return MetaPenStyle::kDash;  // the writer's own dashes: drawn as a dash
     default: return MetaPenStyle::kSolid;
   }
+}
+
+constexpr std::uint32_t kEndSquare = 0x0100, kEndFlat = 0x0200, kEndBits = 0x0F00;
+constexpr std::uint32_t kJoinBevel = 0x1000, kJoinMiter = 0x2000, kJoinBits = 0xF000;
+
+MetaPenEnd end_of(std::uint32_t style) {
+  switch (style & kEndBits) {
+    case kEndSquare: return MetaPenEnd::kSquare;
+    case kEndFlat: return MetaPenEnd::kFlat;
+    default: return MetaPenEnd::kRound;
+  }
+}
+
+MetaPenJoin join_of(std::uint32_t style) {
+  switch (style & kJoinBits) {
+    case kJoinBevel: return MetaPenJoin::kBevel;
+    case kJoinMiter: return MetaPenJoin::kMiter;
+    default: return MetaPenJoin::kRound;
+  }
+}
+
+}  // namespace
+
+void set_pen_style(MetaPen &pen, std::uint32_t style) {
+  pen.style = line_style_of(style);
+  pen.end = end_of(style);
+  pen.join = join_of(style);
 }
 
 void set_face(Vex3dFontDesc &font, const std::string &utf8) {

@@ -108,8 +108,9 @@ class MetafilePlayer {
   int drawn_ = 0;
 };
 
-// The pen style of a metafile's pen record (its low four bits).
-MetaPenStyle meta_pen_style(std::uint32_t style);
+// The style word of a metafile's pen record: the line style (its low four
+// bits), the ends (bits 8 to 11) and the corners (bits 12 to 15).
+void set_pen_style(MetaPen &pen, std::uint32_t style);
 // A colour reference of a record (0x00BBGGRR) as a colour value.
 inline int meta_color(std::uint32_t v) { return static_cast<int>(v & 0xFFFFFF); }
 // A font's face name, cut to what a font description holds.

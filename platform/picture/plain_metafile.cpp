@@ -196,7 +196,7 @@ bool play_record(std::uint16_t function, ByteReader in, MetafilePlayer &p, doubl
     case kCreatePenIndirect: {
       MetaObject o;
       o.kind = MetaObject::Kind::kPen;
-      o.pen.style = meta_pen_style(in.u16());
+      set_pen_style(o.pen, in.u16());
       o.pen.width = in.i16();
       in.i16();  // unused y of the width
       o.pen.color = meta_color(in.u32());

@@ -36,6 +36,15 @@ struct WindowRect {
   bool operator==(const WindowRect &) const = default;
 };
 
+// The record of a proposed view change (kMessageViewRotated: the X, Y and Z
+// rotations; kMessageViewportChanged: scale, horizontal and vertical shift)
+// with its acceptance; the parent may change every field before the send
+// returns. kMessageModifyStart carries an int: whether to start.
+struct ViewChange {
+  double first = 0, second = 0, third = 0;
+  int ok = 1;
+};
+
 // The smallest rectangle holding both (an empty one adds nothing).
 WindowRect united(const WindowRect &a, const WindowRect &b);
 

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "c_check.h"
+#include "draw_codes.h"
 #include "restable.h"
 
 int main(void) {
@@ -14,9 +15,11 @@ int main(void) {
   double zmin = 0;
   int type = -1, use_default = -1;
   const char *name = NULL;
-  Vex3dGetValues(graph, VEX3D_ZMIN, &zmin, VEX3D_TYPE, &type, VEX3D_ZMIN_USE_DEFAULT, &use_default, VEX3D_NAME,
-                 &name, 0);
+  Vex3dGetValues(graph, VEX3D_ZMIN, &zmin, VEX3D_TYPE, &type, VEX3D_ZMIN_USE_DEFAULT, &use_default, VEX3D_NAME, &name,
+                 0);
   CHECK(zmin == 5.0);
+  /* The drawing codes are C too: a full turn is 360 degrees of 1/64. */
+  CHECK(VEX3D_ANGLE_FULL_TURN == 23040 && VEX3D_CAP_ROUND == 3);
   CHECK(type == Vex3dTypeBar);
   CHECK(use_default == 0);
   CHECK(name != NULL && strcmp(name, "from C") == 0);

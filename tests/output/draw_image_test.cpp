@@ -95,6 +95,42 @@ TEST(DrawImage, MetafileIsPlayedThroughTheOperations) {
   EXPECT_EQ(*d.rec.ops()[0].state.clip, (Box{0, 0, 200, 200}));
 }
 
+// A metafile's pen asks for its ends and corners in its style word (bits 8
+// to 11 and 12 to 15, round when they are 0); a wide pen draws with them.
+TEST(DrawImage, MetafilePenDrawsWithTheEndsAndCornersItAsksFor) {
+  using vex3d::platform::Cap;
+  using vex3d::platform::Join;
+  struct Case {
+    int style;
+    Cap cap;
+    Join join;
+  };
+  const Case cases[] = {
+      {0x0000, Cap::kRound, Join::kRound},   // the default pen
+      {0x0100, Cap::kSquare, Join::kRound},  // square ends
+      {0x0200, Cap::kFlat, Join::kRound},    // flat ends
+      {0x1200, Cap::kFlat, Join::kBevel},    // flat ends, bevelled corners
+      {0x2100, Cap::kSquare, Join::kMiter},  // square ends, mitred corners
+  };
+  for (const Case &c : cases) {
+    const Bytes wmf = picture_files::plain_metafile({
+        {0x020B, {0, 0}},
+        {0x020C, {100, 100}},
+        {0x02FA, {c.style, 6, 0, 0x00FF, 0}},  // a red pen 6 units wide
+        {0x012D, {0}},
+        {0x0325, {3, 10, 10, 50, 90, 90, 10}},  // a polyline of three points
+    });
+    Drawing d;
+    d.draw(write_file("pen.wmf", wmf), Vex3dImageLayoutStretched, {0, 0, 100, 100}, {0, 0, 200, 200});
+    ASSERT_EQ(d.rec.ops().size(), 1u) << std::hex << c.style;
+    const vex3d::platform::Pen &pen = d.rec.ops()[0].state.pen;
+    EXPECT_EQ(pen.width, 6) << std::hex << c.style;
+    EXPECT_FALSE(pen.thin) << std::hex << c.style;
+    EXPECT_EQ(pen.cap, c.cap) << "pen style " << std::hex << c.style;
+    EXPECT_EQ(pen.join, c.join) << "pen style " << std::hex << c.style;
+  }
+}
+
 TEST(DrawImage, WhatIsNoPictureDrawsNothingAndSaysNothing) {
   MessageCapture messages;
   Drawing d;

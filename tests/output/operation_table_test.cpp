@@ -43,7 +43,7 @@ TEST_F(OperationTable, RectangleOutlineIsTheClosedPolylineOnePixelPastTheStart) 
 TEST_F(OperationTable, RelativePointsAreMadeAbsoluteForPolylinesAndPolygons) {
   const Vex3dDevicePoint points[] = {{5, 5}, {10, 0}, {0, 10}, {-10, -10}};
   vex3d_win_drawlines(graph.get(), points, 4, VEX3D_COORD_PREVIOUS);
-  vex3d_win_fillpolygon(graph.get(), points, 4, 0, VEX3D_COORD_PREVIOUS);
+  vex3d_win_fillpolygon(graph.get(), points, 4, VEX3D_SHAPE_ANY, VEX3D_COORD_PREVIOUS);
   vex3d_win_drawlines(graph.get(), points, 4, VEX3D_COORD_ABSOLUTE);
   ASSERT_EQ(ops().size(), 3u);
   const std::vector<Point> relative = {{5, 5}, {15, 5}, {15, 15}, {5, 5}};
@@ -57,11 +57,11 @@ TEST_F(OperationTable, RelativePointsAreMadeAbsoluteForPolylinesAndPolygons) {
 
 TEST_F(OperationTable, DegenerateInputDrawsNothing) {
   const Vex3dDevicePoint two[] = {{0, 0}, {5, 5}};
-  vex3d_win_drawlines(graph.get(), nullptr, 3, 1);
-  vex3d_win_drawlines(graph.get(), two, 0, 1);
-  vex3d_win_drawlines(graph.get(), two, -4, 1);
-  vex3d_win_drawlines(graph.get(), two, 1, 1);
-  vex3d_win_fillpolygon(graph.get(), two, 2, 0, 1);
+  vex3d_win_drawlines(graph.get(), nullptr, 3, VEX3D_COORD_ABSOLUTE);
+  vex3d_win_drawlines(graph.get(), two, 0, VEX3D_COORD_ABSOLUTE);
+  vex3d_win_drawlines(graph.get(), two, -4, VEX3D_COORD_ABSOLUTE);
+  vex3d_win_drawlines(graph.get(), two, 1, VEX3D_COORD_ABSOLUTE);
+  vex3d_win_fillpolygon(graph.get(), two, 2, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   vex3d_win_fillrectangle(graph.get(), 0, 0, -3, 5);
   vex3d_win_drawstring(graph.get(), 0, 0, nullptr);
   vex3d_win_drawstring(graph.get(), 0, 0, "");
@@ -79,20 +79,20 @@ TEST_F(OperationTable, SolidFillAndStippleReachTheBrush) {
   EXPECT_EQ(last().state.brush, (platform::Brush{0x123456, false}));
   EXPECT_EQ(last().box, (platform::Box{1, 2, 3, 4}));
 
-  // Fill style 3 stipples a rectangle even with a solid brush; polygons
-  // follow the brush.
-  vex3d_win_setfillstyle(graph.get(), 3);
+  // The stippled fill style stipples a rectangle even with a solid brush;
+  // polygons follow the brush.
+  vex3d_win_setfillstyle(graph.get(), VEX3D_FILL_STIPPLED);
   vex3d_win_fillrectangle(graph.get(), 1, 2, 3, 4);
   EXPECT_TRUE(last().state.brush.stippled);
   const Vex3dDevicePoint tri[] = {{0, 0}, {9, 0}, {0, 9}};
-  vex3d_win_fillpolygon(graph.get(), tri, 3, 0, 1);
+  vex3d_win_fillpolygon(graph.get(), tri, 3, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   EXPECT_FALSE(last().state.brush.stippled);
   vex3d_win_setstipple(graph.get(), 7);
-  vex3d_win_fillpolygon(graph.get(), tri, 3, 0, 1);
+  vex3d_win_fillpolygon(graph.get(), tri, 3, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   EXPECT_TRUE(last().state.brush.stippled);
-  vex3d_win_setfillstyle(graph.get(), 1);
-  vex3d_win_fillpolygon(graph.get(), tri, 3, 0, 1);
-  EXPECT_FALSE(last().state.brush.stippled) << "fill style 1 makes the brush solid";
+  vex3d_win_setfillstyle(graph.get(), VEX3D_FILL_SOLID);
+  vex3d_win_fillpolygon(graph.get(), tri, 3, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
+  EXPECT_FALSE(last().state.brush.stippled) << "the solid fill style makes the brush solid";
 }
 
 TEST_F(OperationTable, ClipIsSetReplacedAndRemoved) {

@@ -41,36 +41,39 @@ template <int Set>
 Vex3dPrimitiveOps counted_primitives() {
   constexpr std::size_t k = Set * 7;
   using P = Vex3dPrimitiveOps;
-  return {CountedPrimitive<k + 0, Set, &P::drawline>::call,      CountedPrimitive<k + 1, Set, &P::drawlines>::call,
-          CountedPrimitive<k + 2, Set, &P::drawrectangle>::call, CountedPrimitive<k + 3, Set, &P::drawarc>::call,
-          CountedPrimitive<k + 4, Set, &P::fillpolygon>::call,   CountedPrimitive<k + 5, Set, &P::fillrectangle>::call,
-          CountedPrimitive<k + 6, Set, &P::fillarc>::call};
+  return {.drawline = CountedPrimitive<k + 0, Set, &P::drawline>::call,
+          .drawlines = CountedPrimitive<k + 1, Set, &P::drawlines>::call,
+          .drawrectangle = CountedPrimitive<k + 2, Set, &P::drawrectangle>::call,
+          .drawarc = CountedPrimitive<k + 3, Set, &P::drawarc>::call,
+          .fillpolygon = CountedPrimitive<k + 4, Set, &P::fillpolygon>::call,
+          .fillrectangle = CountedPrimitive<k + 5, Set, &P::fillrectangle>::call,
+          .fillarc = CountedPrimitive<k + 6, Set, &P::fillarc>::call};
 }
 
 Vex3dDrawOps counting_table(const Vex3dDrawOps &real) {
   g_real = &real;
   g_calls.fill(0);
   using T = Vex3dDrawOps;
-  return {{counted_primitives<0>(), counted_primitives<1>()},
-          Counted<14, &T::drawstring>::call,
-          Counted<15, &T::drawstring_aligned>::call,
-          Counted<16, &T::setclip>::call,
-          Counted<17, &T::setbackground>::call,
-          Counted<18, &T::setdashes>::call,
-          Counted<19, &T::setfillstyle>::call,
-          Counted<20, &T::setsolidfill>::call,
-          Counted<21, &T::setsolidline>::call,
-          Counted<22, &T::setfont>::call,
-          Counted<23, &T::setforeground>::call,
-          Counted<24, &T::setfillcolor>::call,
-          Counted<25, &T::setlineattributes>::call,
-          Counted<26, &T::setstipple>::call,
-          Counted<27, &T::setdither>::call,
-          Counted<28, &T::textextents>::call,
-          Counted<29, &T::textwidth>::call,
-          Counted<30, &T::dith_index>::call,
-          Counted<31, &T::drawimage>::call,
-          real.coordinate_factor};
+  return {.primitives = {counted_primitives<0>(), counted_primitives<1>()},
+          .drawstring = Counted<14, &T::drawstring>::call,
+          .drawstring_aligned = Counted<15, &T::drawstring_aligned>::call,
+          .setclip = Counted<16, &T::setclip>::call,
+          .setbackground = Counted<17, &T::setbackground>::call,
+          .setdashes = Counted<18, &T::setdashes>::call,
+          .setfillstyle = Counted<19, &T::setfillstyle>::call,
+          .setsolidfill = Counted<20, &T::setsolidfill>::call,
+          .setsolidline = Counted<21, &T::setsolidline>::call,
+          .setfont = Counted<22, &T::setfont>::call,
+          .setforeground = Counted<23, &T::setforeground>::call,
+          .setfillcolor = Counted<24, &T::setfillcolor>::call,
+          .setlineattributes = Counted<25, &T::setlineattributes>::call,
+          .setstipple = Counted<26, &T::setstipple>::call,
+          .setdither = Counted<27, &T::setdither>::call,
+          .textextents = Counted<28, &T::textextents>::call,
+          .textwidth = Counted<29, &T::textwidth>::call,
+          .dith_index = Counted<30, &T::dith_index>::call,
+          .drawimage = Counted<31, &T::drawimage>::call,
+          .coordinate_factor = real.coordinate_factor};
 }
 
 TEST(OperationsSheet, GoesThroughEverySlotOfTheTable) {

@@ -78,7 +78,7 @@ TEST_P(RasterGraph, FilledRectanglesAndPolygonsCoverWholePixels) {
   EXPECT_EQ(raster.pixel(7, 9), kBlackPixel);
   EXPECT_EQ(raster.pixel(8, 9), kWhite);
   const Vex3dDevicePoint square[] = {{20, 20}, {30, 20}, {30, 30}, {20, 30}};
-  vex3d_win_fillpolygon(graph.get(), square, 4, 0, VEX3D_COORD_ABSOLUTE);
+  vex3d_win_fillpolygon(graph.get(), square, 4, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   EXPECT_EQ(count_changed(), 30 + 100) << "a polygon with corners on pixel corners covers exactly its pixels";
 }
 
@@ -89,7 +89,8 @@ TEST_P(RasterGraph, AFullTurnArcCloses) {
   int gaps = 0;
   for (int degree = 0; degree < 360; degree += 2) {
     const double a = degree * 3.141592653589793 / 180;
-    const int x = static_cast<int>(std::floor(cx + r * std::cos(a))), y = static_cast<int>(std::floor(cy - r * std::sin(a)));
+    const int x = static_cast<int>(std::floor(cx + r * std::cos(a))),
+              y = static_cast<int>(std::floor(cy - r * std::sin(a)));
     gaps += raster.pixel(x, y) == kWhite;
   }
   EXPECT_EQ(gaps, 0);

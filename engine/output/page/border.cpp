@@ -5,14 +5,11 @@
 
 #include <algorithm>
 
-#include "draw_codes.h"
 #include "shades.h"
 #include "w_render.h"
 
 namespace vex3d {
 namespace {
-
-using namespace page_codes;
 
 struct Box {
   int x, y, w, h;
@@ -34,7 +31,7 @@ struct BorderPainter {
   bool colour() const { return g->color_depth >= 2; }
 
   void fill(const Vex3dDevicePoint (&points)[6]) {
-    g->draw_ops->primitives[0].fillpolygon(g, points, 6, 0, VEX3D_COORD_ABSOLUTE);
+    g->draw_ops->primitives[0].fillpolygon(g, points, 6, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
   }
 
   // A light band top and left and a dark one bottom and right (kOut), or
@@ -56,12 +53,12 @@ struct BorderPainter {
       g->draw_ops->setsolidfill(g, shades.dark);
       fill(dark_band);
     } else {
-      Vex3dSetDrawingMode(g, kModeStippledBlack, 0);
+      Vex3dSetDrawingMode(g, VEX3D_MODE_STIPPLED_FILL, 0);
       fill(light_band);
       g->draw_ops->setsolidfill(g, 0);
       fill(dark_band);
     }
-    Vex3dSetDrawingMode(g, kModeDefault, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
   }
 
   void plain(const Box &r, int b, bool in_background) {
@@ -70,17 +67,17 @@ struct BorderPainter {
     const int color = in_background ? background->color : foreground;
     g->draw_ops->setforeground(g, color);
     g->draw_ops->setfillcolor(g, color);
-    g->draw_ops->setlineattributes(g, b, kLineSolid, kCapFlat, kJoinMiter);
+    g->draw_ops->setlineattributes(g, b, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_MITER);
     g->draw_ops->primitives[0].drawrectangle(g, r.x + b / 2, r.y + b / 2, std::max(0, r.w - b), std::max(0, r.h - b));
   }
 
   void shadow(const Box &r, int b) {
     const Box face{r.x, r.y, std::max(0, r.w - b), std::max(0, r.h - b)};
     if (colour()) three_d(face, 1, Bevel::kOut);
-    Vex3dSetDrawingMode(g, kModeStippledBlack, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_STIPPLED_FILL, 0);
     g->draw_ops->primitives[0].fillrectangle(g, r.x + b, r.y + r.h - b, std::max(0, r.w - b), b);
     g->draw_ops->primitives[0].fillrectangle(g, r.x + r.w - b, r.y + b, b, std::max(0, r.h - b));
-    Vex3dSetDrawingMode(g, kModeDefault, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
     if (!colour()) g->draw_ops->primitives[0].drawrectangle(g, face.x, face.y, face.w, face.h);
   }
 
@@ -132,7 +129,7 @@ extern "C" void Vex3dDrawBorder(Vex3dGraph *graph, int x, int y, int width, int 
   if (!graph || !graph->draw_ops || !background || type == Vex3dBorderNone || border_width <= 0 || width <= 0 ||
       height <= 0)
     return;
-  graph->draw_ops->setlineattributes(graph, 0, kLineSolid, kCapFlat, kJoinBevel);
+  graph->draw_ops->setlineattributes(graph, 0, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
   BorderPainter p{graph, background, foreground, use_background != 0};
   const Box r{x, y, width, height};
   const int b = std::min(border_width, widest_band(r));

@@ -129,7 +129,7 @@ PageDrawing draw_page(Vex3dGraph *g, int mask) {
   const bool full = mask == VEX3D_CHANGE_ALL;
 
   ops.setclip(g, nullptr);
-  ops.setfillstyle(g, 1);
+  ops.setfillstyle(g, VEX3D_FILL_SOLID);
   if (full) {
     ops.setsolidfill(g, g->background.color);
     ops.setbackground(g, g->background.color);

@@ -5,7 +5,6 @@
 
 #include "border.h"
 #include "defaults.h"
-#include "draw_codes.h"
 #include "hdft.h"
 #include "legend.h"
 #include "levels.h"
@@ -16,8 +15,6 @@
 
 namespace vex3d {
 namespace {
-
-using namespace page_codes;
 
 struct Cell {
   int x, y;  // the entry's top left
@@ -40,10 +37,10 @@ struct LegendPainter {
   void line(int x0, int y0, int x1, int y1, int color, int width, int pattern) {
     g->draw_ops->setforeground(g, color);
     g->draw_ops->setdashes(g, pattern, 0, 0, nullptr);
-    g->draw_ops->setlineattributes(g, width, pattern == Vex3dLpatSolid ? kLineSolid : kLineSolid + 1, kCapFlat,
-                                   kJoinBevel);
+    g->draw_ops->setlineattributes(g, width, pattern == Vex3dLpatSolid ? VEX3D_LINE_SOLID : VEX3D_LINE_DASHED,
+                                   VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
     g->draw_ops->primitives[0].drawline(g, x0, y0, x1, y1);
-    Vex3dSetDrawingMode(g, kModeDefault, 0);
+    Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
   }
 
   void fill(int x, int y, int width, int height, int color) {
@@ -114,9 +111,9 @@ struct LegendPainter {
         const long long x = p.align == ColumnAlign::kRight    ? left + width
                             : p.align == ColumnAlign::kCentre ? left + width / 2
                                                               : left;
-        const int alignment = p.align == ColumnAlign::kRight    ? kAlignRight
-                              : p.align == ColumnAlign::kCentre ? kAlignCentre
-                                                                : kAlignLeft;
+        const int alignment = p.align == ColumnAlign::kRight    ? VEX3D_ALIGN_RIGHT
+                              : p.align == ColumnAlign::kCentre ? VEX3D_ALIGN_CENTER
+                                                                : VEX3D_ALIGN_LEFT;
         g->draw_ops->drawstring_aligned(g, static_cast<int>(std::clamp<long long>(x, -(1 << 30), 1 << 30)), baseline,
                                         p.text.c_str(), alignment);
       }
@@ -131,7 +128,7 @@ void draw_legend(Vex3dGraph *g) {
   LegendContent &c = output_state(g).page.legend;
   const Rect &r = g->legend_rect;
   if (c.kind == LegendKind::kNone || c.rows <= 0 || c.columns <= 0 || r.width <= 0 || r.height <= 0) return;
-  Vex3dSetDrawingMode(g, kModeDefault, 0);
+  Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
   if (g->legend_background.color != COLOR_UNSET) {
     g->draw_ops->setsolidfill(g, g->legend_background.color);
     g->draw_ops->primitives[0].fillrectangle(g, r.x, r.y, r.width, r.height);
@@ -148,7 +145,8 @@ void draw_legend(Vex3dGraph *g) {
   if (c.title_room > 0) {
     g->draw_ops->setfont(g, &g->legend_font);
     g->draw_ops->setforeground(g, foreground);
-    g->draw_ops->drawstring_aligned(g, r.x + r.width / 2, top + font.ascent, g->legend_title->c_str(), kAlignCentre);
+    g->draw_ops->drawstring_aligned(g, r.x + r.width / 2, top + font.ascent, g->legend_title->c_str(),
+                                    VEX3D_ALIGN_CENTER);
   }
   const int x0 = r.x + c.margin_x / 2, y0 = top + c.title_room;
   const bool by_columns = g->legend_orientation != Vex3dAlignHorizontal;

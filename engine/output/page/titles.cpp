@@ -3,15 +3,12 @@
 #include <algorithm>
 
 #include "border.h"
-#include "draw_codes.h"
 #include "hdft.h"
 #include "rect_ops.h"
 #include "w_render.h"
 
 namespace vex3d {
 namespace {
-
-using namespace page_codes;
 
 // The lines' room inside the border on each side.
 int text_inset(const Region &title) { return title_border_allowance(title.border, title.border_width) / 2; }
@@ -44,7 +41,7 @@ Size title_size(Vex3dGraph *graph, Region &title) {
 void draw_title(Vex3dGraph *graph, Region &title) {
   const Rect &r = title.rect;
   if (!title.shown || empty_rect(r)) return;
-  Vex3dSetDrawingMode(graph, kModeDefault, 0);
+  Vex3dSetDrawingMode(graph, VEX3D_MODE_NEUTRAL, 0);
   if (title.background.color != COLOR_UNSET) {
     graph->draw_ops->setsolidfill(graph, title.background.color);
     graph->draw_ops->primitives[0].fillrectangle(graph, r.x, r.y, r.width, r.height);
@@ -58,9 +55,9 @@ void draw_title(Vex3dGraph *graph, Region &title) {
   graph->draw_ops->setfont(graph, &title.font);
   graph->draw_ops->setforeground(graph, foreground);
   const int inset = text_inset(title);
-  int x = r.x + r.width / 2, alignment = kAlignCentre;
-  if (title.adjust == Vex3dAdjustLeft) x = r.x + inset, alignment = kAlignLeft;
-  if (title.adjust == Vex3dAdjustRight) x = r.x + r.width - inset, alignment = kAlignRight;
+  int x = r.x + r.width / 2, alignment = VEX3D_ALIGN_CENTER;
+  if (title.adjust == Vex3dAdjustLeft) x = r.x + inset, alignment = VEX3D_ALIGN_LEFT;
+  if (title.adjust == Vex3dAdjustRight) x = r.x + r.width - inset, alignment = VEX3D_ALIGN_RIGHT;
   long long baseline = 1LL * r.y + inset + title.font.ascent;
   for (const std::string &line : title.strings.items()) {
     if (baseline - title.font.ascent > 1LL * r.y + r.height) break;  // the rest lies below the block

@@ -1,4 +1,5 @@
-/* The installed headers compile as C. */
+/* The installed headers compile as C (the drawing codes too). */
+#include <torvane3d/draw_codes.h>
 #include <torvane3d/restable.h>
 
 int main(void) {

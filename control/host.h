@@ -1,0 +1,49 @@
+// The host side of a control: what the control asks of the application that
+// embeds it (its window on the screen, dialogs, the about box, the cursor,
+// the document's dirty flag). The headless host implements it for programs
+// and tests; a widget toolkit's host implements it on the screen.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "window.h"
+
+namespace tc3d {
+
+class Chart3D;
+
+class Host {
+ public:
+  virtual ~Host() = default;
+  // The control this host serves (set at the control's creation).
+  virtual void attach(Chart3D *chart) = 0;
+
+  // ---- the window
+  // A part of the window needs a repaint (null: all of it).
+  virtual void invalidate(const vex3d::WindowRect *rect) = 0;
+  // Paint what is invalid now, before returning (the control's paint cycle:
+  // Chart3D::paint).
+  virtual void update_now() = 0;
+  // Pixels drawn for the window (see Vex3dWindow::show_pixels).
+  virtual void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
+                           const vex3d::WindowRect &changed) = 0;
+  virtual void capture_mouse(bool on) = 0;
+  virtual std::optional<std::string> ask_open_file(const char *title, const char *filter) = 0;
+
+  // ---- dialogs and the rest
+  // Opens the modal property frame with these pages (in this order) under
+  // the caption; returns when it closes.
+  virtual void open_property_frame(std::string_view caption, std::span<const std::string_view> pages) = 0;
+  virtual void about_box(std::string_view text) = 0;
+  virtual void set_wait_cursor(bool on) = 0;
+  // The control changed: the host's document is modified.
+  virtual void set_modified() = 0;
+  // The bound properties changed (after a flush ended a batch).
+  virtual void bound_properties_changed() = 0;
+};
+
+}  // namespace tc3d

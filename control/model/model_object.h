@@ -1,0 +1,59 @@
+// The common part of every object of the automation tree: its owner
+// control, its parent, the graph, the part tag that selects its family of
+// resources, and a second selector (axis number, position, series, or -1).
+//
+// An object is attached when its owner creates it or adds it, and detached
+// when it is removed or its control is destroyed; a detached object reaches
+// no graph and reports tcErrorNotConnected.
+#pragma once
+
+#include "graph_object.h"
+
+namespace tc3d {
+
+class Chart3D;
+
+// Part tags: which family of resources an object addresses.
+enum class PartTag : std::int32_t {
+  kNone = 0,
+  kControl = 1,
+  kHeader = 2,
+  kFooter = 3,
+  kLegend = 4,
+  kChartArea = 5,
+  kChartGroup = 6,
+  kChartLabel = 7,
+  kPlotCube = 8,
+  kXAxis = 9,
+  kYAxis = 10,
+  kZAxis = 11,
+  kElevationData = 12,
+  kContourData = 13,
+};
+
+class ModelObject : public GraphObject {
+ public:
+  void attach(Chart3D *owner, Object *parent, PartTag tag, int index = -1);
+  void detach();
+
+  Vex3dGraph *graph() const override;
+  Chart3D *owner() const { return owner_; }
+  PartTag part_tag() const { return tag_; }
+  int index() const { return index_; }
+
+  // The member behind every class's Parent.
+  ObjectRef parent_object();
+
+ protected:
+  bool inside_control_call() const override { return owner_ != nullptr; }
+  void chart_changed() override;
+  void modified_update() override;
+
+ private:
+  Chart3D *owner_ = nullptr;
+  Object *parent_ = nullptr;
+  PartTag tag_ = PartTag::kNone;
+  int index_ = -1;
+};
+
+}  // namespace tc3d

@@ -1,0 +1,535 @@
+// The control object: creation, batching and the chart-changed protocol,
+// notifications and events, the editor element mask, dispatch, the type
+// library and the factory. Through the control layer's public headers.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "3dctl.h"
+
+namespace tc3d {
+namespace {
+
+Status status_of(const std::function<void()> &f) {
+  try {
+    f();
+  } catch (const Error &e) {
+    return e.status();
+  }
+  return status::kOk;
+}
+
+struct Fixture {
+  std::shared_ptr<HeadlessHost> host = std::make_shared<HeadlessHost>();
+  std::shared_ptr<Chart3D> chart = Chart3D::create(host, {400, 300});
+  std::vector<std::pair<std::string, std::vector<Variant>>> fired;
+  Fixture() {
+    chart->connect(std::make_shared<EventCallback>([this](const EventInfo &e, std::span<Variant> args) {
+      std::vector<Variant> values;
+      for (const Variant &a : args) values.push_back(a.dereferenced());
+      fired.emplace_back(std::string(e.name), std::move(values));
+    }));
+  }
+  int count(const std::string &event) const {
+    return static_cast<int>(std::count_if(fired.begin(), fired.end(), [&](const auto &f) { return f.first == event; }));
+  }
+};
+
+int resource(Chart3D &c, int id) {
+  int v = 0;
+  Vex3dGetValues(c.graph(), id, &v, 0);
+  return v;
+}
+
+TEST(Chart3D, InitialExtentIsAtLeast200By200) {
+  struct Case {
+    ControlExtent proposed, expected;
+  };
+  const Case cases[] = {{{0, 0}, {200, 200}},     {{150, 120}, {200, 200}}, {{199, 500}, {200, 500}},
+                        {{640, 180}, {640, 200}}, {{800, 600}, {800, 600}}, {{-5, 201}, {200, 201}}};
+  for (const Case &c : cases) {
+    auto chart = Chart3D::create(nullptr, c.proposed);
+    EXPECT_EQ(chart->extent().width, c.expected.width);
+    EXPECT_EQ(chart->extent().height, c.expected.height);
+    EXPECT_EQ(resource(*chart, VEX3D_WIDTH), c.expected.width);
+    EXPECT_EQ(resource(*chart, VEX3D_HEIGHT), c.expected.height);
+  }
+}
+
+TEST(Chart3D, ExtentChangesWithoutAWindowGoToTheEngine) {
+  Fixture f;
+  f.chart->set_extent(321, 123);
+  EXPECT_EQ(resource(*f.chart, VEX3D_WIDTH), 321);
+  EXPECT_EQ(resource(*f.chart, VEX3D_HEIGHT), 123);
+  EXPECT_EQ(f.count("Resize"), 0);
+  f.chart->open_window();
+  f.fired.clear();
+  f.chart->set_extent(500, 250);
+  ASSERT_EQ(f.count("Resize"), 1);
+  EXPECT_EQ(f.fired.back().second[0], Variant(500));
+  EXPECT_EQ(f.fired.back().second[1], Variant(250));
+}
+
+TEST(Chart3D, DefaultsOfTheProperties) {
+  Fixture f;
+  Chart3D &c = *f.chart;
+  EXPECT_FALSE(c.IsBatched());
+  EXPECT_TRUE(c.IsDoubleBuffered());
+  EXPECT_EQ(c.ErrorOffset(), 10000);
+  EXPECT_TRUE(c.AllowUserChanges());
+  EXPECT_EQ(c.PreviewMethod(), tc3dPreviewCube);
+  EXPECT_FALSE(c.UseTrueType());
+  EXPECT_EQ(c.DataPath(), "");
+  EXPECT_EQ(c.ChartDispatch(), ObjectRef(f.chart));
+  EXPECT_EQ(c.hWnd(), 0);  // no window yet
+  c.open_window();
+  EXPECT_NE(c.hWnd(), 0);
+  EXPECT_EQ(c.Header()->Parent(), ObjectRef(f.chart));
+  EXPECT_NE(c.Header(), c.Footer());
+  EXPECT_EQ(c.Header(), c.Header());
+}
+
+TEST(Chart3D, PropertiesReachTheirResources) {
+  Fixture f;
+  Chart3D &c = *f.chart;
+  c.put_IsBatched(true);
+  EXPECT_EQ(resource(c, VEX3D_REPAINT), 0);
+  c.put_IsBatched(false);
+  EXPECT_EQ(resource(c, VEX3D_REPAINT), 1);
+  c.put_IsDoubleBuffered(false);
+  EXPECT_EQ(resource(c, VEX3D_DOUBLE_BUFFER), 0);
+  c.put_PreviewMethod(tc3dPreviewFull);
+  EXPECT_EQ(resource(c, VEX3D_PREVIEW_METHOD), 100);
+  c.put_UseTrueType(true);
+  EXPECT_EQ(resource(c, VEX3D_USE_TRUETYPE), 1);
+  EXPECT_TRUE(c.modified());
+}
+
+TEST(Chart3D, EnumerationSetsWithTheirGaps) {
+  struct Case {
+    const Enumeration &set;
+    std::vector<int> inside, outside;
+  };
+  const Case cases[] = {
+      {kActionConstants, {0, 1, 5, 11, 12, 100, 101, 102, 103, 104}, {-1, 13, 14, 50, 99, 105}},
+      {kAnchorConstants, {1, 2, 16, 17, 18, 32, 33, 34}, {0, 3, 15, 19, 31, 35, 48}},
+      {kPlaneConstants, {1, 2, 4}, {0, 3, 5, 8}},
+      {kPreviewMethodConstants, {0, 100}, {1, 50, 99, 101}},
+      {kRegionConstants, {-100, -99, -98, -97, -96}, {-101, -95, 0}},
+      {kFormatConstants, {1, 2, 3, 4}, {0, 5}},
+      {kScaleConstants, {1, 2, 3, 4, 5}, {0, 6}},
+      {kChartEditorElementConstants, {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 14}, {0, 10, 11, 15}},
+      {kErrorConstants, {0, 7, 15}, {-1, 16}},
+  };
+  for (const Case &c : cases) {
+    for (int v : c.inside) EXPECT_TRUE(c.set.contains(v)) << c.set.name << " " << v;
+    for (int v : c.outside) EXPECT_FALSE(c.set.contains(v)) << c.set.name << " " << v;
+  }
+}
+
+TEST(Chart3D, EnumeratedPropertiesAndArgumentsAreCheckedFirst) {
+  Fixture f;
+  Chart3D &c = *f.chart;
+  const Status invalid_enum = status_of(ErrorCode::tcErrorInvalidEnum);
+  EXPECT_EQ(status_of([&] { c.put_PreviewMethod(50); }), invalid_enum);
+  EXPECT_EQ(c.PreviewMethod(), 0);
+  c.put_PreviewMethod(100);
+  EXPECT_EQ(c.PreviewMethod(), 100);
+  for (int action : {13, 99}) EXPECT_EQ(status_of([&] { c.CallAction(action, 0, 0); }), invalid_enum) << action;
+  // Accepted actions get past the check (user actions themselves come later).
+  for (int action : {0, 12, 100, 104})
+    EXPECT_EQ(status_of([&] { c.CallAction(action, 0, 0); }), status::kNotImplemented) << action;
+  EXPECT_EQ(status_of([&] { c.DrawToFile("x.bmp", 5); }), invalid_enum);
+  EXPECT_EQ(status_of([&] { c.DrawToDC(0, 1, 6, 0, 0, 10, 10); }), invalid_enum);
+  EXPECT_EQ(status_of([&] { c.PrintChart(0, 1, 0, 0, 0, 0); }), invalid_enum);
+  EXPECT_EQ(status_of([&] { c.CopyToClipboard(9); }), invalid_enum);
+}
+
+TEST(Chart3D, ObjectValuedPropertiesCannotBeSet) {
+  Fixture f;
+  for (const char *name :
+       {"Header", "Footer", "Legend", "Border", "Interior", "ChartArea", "ChartGroups", "ChartLabels", "ActionMaps"}) {
+    Variant v[] = {Variant(ObjectRef(f.chart->Header()))};
+    EXPECT_EQ(status_of([&] { f.chart->invoke(name, Invoke::Put, v); }), status::kSetNotSupported) << name;
+  }
+  Variant v[] = {Variant(1)};
+  EXPECT_EQ(status_of([&] { f.chart->invoke("hWnd", Invoke::Put, v); }), status::kSetNotSupported);
+}
+
+TEST(Chart3D, ErrorOffsetIsSharedByAllInstances) {
+  const std::int32_t saved = error_offset();
+  auto a = Chart3D::create(), b = Chart3D::create();
+  IChart3D_Dual dual_b(b);
+  EXPECT_EQ(dual_b.put_PreviewMethod(7), 0x800A2713u);
+  a->put_ErrorOffset(0);
+  EXPECT_EQ(dual_b.put_PreviewMethod(7), 0x800A0003u);  // b's errors follow a's offset
+  EXPECT_EQ(last_error_info().description, "Enumerated value not within range.");
+  EXPECT_EQ(a->ErrorOffset(), 0);
+  b->put_ErrorOffset(20000);
+  EXPECT_EQ(status_of([&] { a->put_PreviewMethod(7); }), 0x800A0000u + 20003u);
+  a->put_ErrorOffset(saved);
+}
+
+TEST(Chart3D, WhileBatchedChangesCauseNoDrawingAndUnbatchingDrawsOnce) {
+  Fixture f;
+  Chart3D &c = *f.chart;
+  c.open_window();
+  c.refresh();
+  const int paints = f.host->paints(), repaints = f.count("Repaint");
+  EXPECT_GT(repaints, 0);  // a refresh draws
+  c.put_IsBatched(true);
+  for (int i = 0; i < 200; ++i) {
+    c.put_UseTrueType(i % 2 == 0);
+    c.put_IsDoubleBuffered(i % 3 != 0);
+    c.put_AllowUserChanges(i % 2 == 0);
+    Vex3dSetValues(c.graph(), VEX3D_XROTATION, 10.0 + i, 0);
+    c.run_chart_changed();
+  }
+  EXPECT_TRUE(c.changed_while_batched());
+  EXPECT_EQ(f.host->paints(), paints);
+  EXPECT_EQ(f.count("Repaint"), repaints);
+  c.put_IsBatched(false);
+  EXPECT_EQ(f.host->paints(), paints + 1);
+  EXPECT_EQ(f.count("Repaint"), repaints + 1);
+  // A change while not batched draws at once, once.
+  c.put_UseTrueType(true);
+  EXPECT_EQ(f.count("Repaint"), repaints + 2);
+}
+
+TEST(Chart3D, ALoadRunsBatched) {
+  for (bool batched_before : {false, true}) {
+    Fixture f;
+    f.chart->open_window();
+    f.chart->put_IsBatched(batched_before);
+    bool seen = false;
+    EXPECT_TRUE(f.chart->run_load([&] {
+      seen = f.chart->IsBatched();
+      return true;
+    }));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(f.chart->IsBatched(), batched_before);
+  }
+}
+
+// The property pages apply their changes with a flush while the frame is
+// open: the batch ends, the chart is drawn, and batching resumes.
+TEST(Chart3D, FlushEndsABatchAndResumesAfterTheRepaint) {
+  struct PagesHost : HeadlessHost {
+    Chart3D *chart = nullptr;
+    bool batched_after_flush = true, batched_after_repaint = false;
+    void attach(Chart3D *c) override {
+      chart = c;
+      HeadlessHost::attach(c);
+    }
+    void open_property_frame(std::string_view caption, std::span<const std::string_view> pages) override {
+      HeadlessHost::open_property_frame(caption, pages);
+      chart->put_IsBatched(true);
+      chart->run_chart_changed();  // what a page's change runs
+      chart->flush();
+      batched_after_repaint = chart->IsBatched();
+    }
+  };
+  auto host = std::make_shared<PagesHost>();
+  auto chart = Chart3D::create(host);
+  chart->open_window();
+  chart->open_property_pages();
+  EXPECT_TRUE(host->batched_after_repaint);
+  EXPECT_EQ(host->bound_changes(), 1);
+  EXPECT_FALSE(chart->changed_while_batched());
+  // Outside the pages a flush only ends the batch.
+  chart->put_IsBatched(true);
+  chart->run_chart_changed();
+  chart->flush();
+  EXPECT_FALSE(chart->IsBatched());
+  EXPECT_EQ(host->bound_changes(), 1);
+}
+
+TEST(Chart3D, SuspensionStopsDrawingUntilResumed) {
+  Fixture f;
+  f.chart->open_window();
+  f.chart->suspend();
+  EXPECT_TRUE(f.chart->IsBatched());
+  const int repaints = f.count("Repaint");
+  f.chart->run_chart_changed();
+  EXPECT_FALSE(f.chart->changed_while_batched());
+  EXPECT_EQ(f.count("Repaint"), repaints);
+  f.chart->resume();
+  EXPECT_FALSE(f.chart->IsBatched());
+  EXPECT_EQ(f.count("Repaint"), repaints + 1);
+}
+
+// The engine's window sends these; each becomes its event once, with its
+// arguments, and handlers' changes reach the record.
+TEST(Chart3D, EngineNotificationsBecomeEvents) {
+  struct Handler : _DChart3DEvents {
+    int starts = 0, ends = 0;
+    void ModifyStart(bool &IsOK) override {
+      ++starts;
+      IsOK = false;
+    }
+    void ModifyEnd() override { ++ends; }
+    void View3DModify(double &x, double &y, double &z, bool &ok) override {
+      x += 1;
+      y = -y;
+      z = 0;
+      ok = false;
+    }
+    void ViewportModify(double &scale, double &h, double &v, bool &) override {
+      scale *= 2;
+      h = 0.25;
+      v = -0.25;
+    }
+  };
+  Fixture f;
+  auto handler = std::make_shared<Handler>();
+  f.chart->connect(handler);
+  f.chart->open_window();
+  f.fired.clear();
+  Vex3dWindow &window = *reinterpret_cast<Vex3dWindow *>(static_cast<std::uintptr_t>(f.chart->hWnd()));
+
+  int start = 1;
+  window.send_to_parent(vex3d::kMessageModifyStart, &start);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(handler->starts, 1);
+  ASSERT_EQ(f.count("ModifyStart"), 1);
+  EXPECT_EQ(f.fired.back().second[0], Variant(true));  // what the callback saw, before the handler
+
+  window.send_to_parent(vex3d::kMessageModifyEnd, nullptr);
+  EXPECT_EQ(handler->ends, 1);
+  EXPECT_EQ(f.count("ModifyEnd"), 1);
+
+  vex3d::ViewChange rotation{30, 40, 50, 1};
+  window.send_to_parent(vex3d::kMessageViewRotated, &rotation);
+  EXPECT_EQ(rotation.first, 31);
+  EXPECT_EQ(rotation.second, -40);
+  EXPECT_EQ(rotation.third, 0);
+  EXPECT_EQ(rotation.ok, 0);
+  ASSERT_EQ(f.count("View3DModify"), 1);
+  EXPECT_EQ(f.fired.back().second[0], Variant(30.0));
+
+  vex3d::ViewChange viewport{1.5, 0, 0, 1};
+  window.send_to_parent(vex3d::kMessageViewportChanged, &viewport);
+  EXPECT_EQ(viewport.first, 3.0);
+  EXPECT_EQ(viewport.second, 0.25);
+  EXPECT_EQ(viewport.third, -0.25);
+  EXPECT_EQ(viewport.ok, 1);
+  EXPECT_EQ(f.count("ViewportModify"), 1);
+
+  const vex3d::WindowSize size{640, 480};
+  window.send_to_parent(vex3d::kMessageResized, &size);
+  ASSERT_EQ(f.count("Resize"), 1);
+  EXPECT_EQ(f.fired.back().second[0], Variant(640));
+  EXPECT_EQ(f.fired.back().second[1], Variant(480));
+
+  const vex3d::WindowRect drawn{10, 20, 30, 40};
+  window.send_to_parent(vex3d::kMessageDrawn, &drawn);
+  ASSERT_EQ(f.count("Repaint"), 1);
+  const std::vector<Variant> expected = {Variant(0), Variant(10), Variant(20), Variant(30), Variant(40)};
+  EXPECT_EQ(f.fired.back().second, expected);
+
+  window.send_to_parent(vex3d::kMessagePropertyPages, nullptr);
+  EXPECT_EQ(f.host->property_frames().size(), 1u);
+  EXPECT_EQ(f.host->last_frame_caption(), "3D Chart Control");
+  EXPECT_EQ(f.fired.size(), 6u);  // one event per notification, the pages request fires none
+}
+
+TEST(Chart3D, ChartEditorElementMask) {
+  Fixture f;
+  Chart3D &c = *f.chart;
+  const std::vector<std::string_view> all = {"Control",    "Axis",   "ChartGroup",    "ContourStyle",
+                                             "Title",      "Legend", "ChartArea",     "PlotCube",
+                                             "ChartLabel", "View3D", "ContourLevels", "ChartStyle"};
+  EXPECT_EQ(c.offered_pages(), all);
+  EXPECT_FALSE(c.ShowChartEditorElement(448, false));
+  EXPECT_FALSE(c.IsChartEditorElementVisible(448));
+  EXPECT_TRUE(c.IsChartEditorElementVisible(447));
+  EXPECT_EQ(c.offered_pages(), all);
+  EXPECT_TRUE(c.ShowChartEditorElement(1, false));
+  EXPECT_FALSE(c.ShowChartEditorElement(1, false));
+  EXPECT_FALSE(c.IsChartEditorElementVisible(1));
+  EXPECT_EQ(c.offered_pages(), std::vector<std::string_view>(all.begin() + 1, all.end()));
+  EXPECT_FALSE(c.ShowChartEditorElement(1, true));
+  EXPECT_TRUE(c.IsChartEditorElementVisible(1));
+  EXPECT_FALSE(c.ShowChartEditorElement(-1, false));
+  // Hiding element 16 leaves element 0 and 17 alone (neighbouring words and bits).
+  EXPECT_TRUE(c.ShowChartEditorElement(16, false));
+  EXPECT_TRUE(c.IsChartEditorElementVisible(15));
+  EXPECT_TRUE(c.IsChartEditorElementVisible(17));
+}
+
+TEST(Chart3D, PropertyPagesOnlyWhileUserChangesAreAllowed) {
+  Fixture f;
+  f.chart->put_AllowUserChanges(false);
+  f.chart->open_property_pages();
+  EXPECT_TRUE(f.host->property_frames().empty());
+  f.chart->put_AllowUserChanges(true);
+  f.chart->ShowChartEditorElement(tc3dceeLegend, false);
+  f.chart->open_property_pages();
+  ASSERT_EQ(f.host->property_frames().size(), 1u);
+  const auto &pages = f.host->property_frames()[0];
+  EXPECT_EQ(pages.size(), 11u);
+  EXPECT_EQ(std::count(pages.begin(), pages.end(), "Legend"), 0);
+}
+
+TEST(Chart3D, LoadURLWithAnEmptyStringReturnsFalseAtOnce) {
+  Fixture f;
+  EXPECT_FALSE(f.chart->LoadURL(""));
+  f.chart->put_DataPath("");
+  EXPECT_EQ(f.chart->DataPath(), "");
+}
+
+// Sample arguments for every member, to call it by name, by identifier and
+// through the typed accessor and compare.
+TEST(Chart3D, DispatchByNameAndIdentifierAgreeWithTheTypedCall) {
+  Fixture f;
+  Chart3D &c = *f.chart;
+  c.open_window();
+  using Typed = std::function<Variant(Chart3D &)>;
+  const std::map<std::string, Typed> typed = {
+      {"IsBatched", [](Chart3D &c) { return Variant(c.IsBatched()); }},
+      {"IsDoubleBuffered", [](Chart3D &c) { return Variant(c.IsDoubleBuffered()); }},
+      {"Header", [](Chart3D &c) { return Variant(ObjectRef(c.Header())); }},
+      {"Footer", [](Chart3D &c) { return Variant(ObjectRef(c.Footer())); }},
+      {"Legend", [](Chart3D &c) { return Variant(ObjectRef(c.Legend())); }},
+      {"Border", [](Chart3D &c) { return Variant(ObjectRef(c.Border())); }},
+      {"Interior", [](Chart3D &c) { return Variant(ObjectRef(c.Interior())); }},
+      {"ChartArea", [](Chart3D &c) { return Variant(ObjectRef(c.ChartArea())); }},
+      {"ChartGroups", [](Chart3D &c) { return Variant(ObjectRef(c.ChartGroups())); }},
+      {"ErrorOffset", [](Chart3D &c) { return Variant(c.ErrorOffset()); }},
+      {"ChartLabels", [](Chart3D &c) { return Variant(ObjectRef(c.ChartLabels())); }},
+      {"ActionMaps", [](Chart3D &c) { return Variant(ObjectRef(c.ActionMaps())); }},
+      {"PreviewMethod", [](Chart3D &c) { return Variant(c.PreviewMethod()); }},
+      {"AllowUserChanges", [](Chart3D &c) { return Variant(c.AllowUserChanges()); }},
+      {"ChartDispatch", [](Chart3D &c) { return Variant(c.ChartDispatch()); }},
+      {"DataPath", [](Chart3D &c) { return Variant(c.DataPath()); }},
+      {"UseTrueType", [](Chart3D &c) { return Variant(c.UseTrueType()); }},
+      {"hWnd", [](Chart3D &c) { return Variant(static_cast<double>(c.hWnd())); }},
+      {"Refresh",
+       [](Chart3D &c) {
+         c.Refresh();
+         return Variant();
+       }},
+      {"Load", [](Chart3D &c) { return Variant(c.Load("a.tc3")); }},
+      {"Save", [](Chart3D &c) { return Variant(c.Save("a.tc3")); }},
+      {"CallAction", [](Chart3D &c) { return Variant(c.CallAction(4, 10, 10)); }},
+      {"DrawToDC", [](Chart3D &c) { return Variant(c.DrawToDC(0, 1, 1, 0, 0, 10, 10)); }},
+      {"PrintChart", [](Chart3D &c) { return Variant(c.PrintChart(1, 1, 0, 0, 10, 10)); }},
+      {"CopyToClipboard", [](Chart3D &c) { return Variant(c.CopyToClipboard(1)); }},
+      {"DrawToFile", [](Chart3D &c) { return Variant(c.DrawToFile("a.bmp", 1)); }},
+      {"SaveImageAsJpeg", [](Chart3D &c) { return Variant(c.SaveImageAsJpeg("a.jpg", 75, false, false, false)); }},
+      {"SaveImageAsPng", [](Chart3D &c) { return Variant(c.SaveImageAsPng("a.png", false)); }},
+      {"ShowChartEditorElement", [](Chart3D &c) { return Variant(c.ShowChartEditorElement(3, true)); }},
+      {"IsChartEditorElementVisible", [](Chart3D &c) { return Variant(c.IsChartEditorElementVisible(3)); }},
+      {"LoadURL", [](Chart3D &c) { return Variant(c.LoadURL("")); }},
+      {"SaveImageAsSvg", [](Chart3D &c) { return Variant(c.SaveImageAsSvg("a.svg")); }},
+      {"SaveImageAsPdf", [](Chart3D &c) { return Variant(c.SaveImageAsPdf("a.pdf")); }},
+      {"AboutBox",
+       [](Chart3D &c) {
+         c.AboutBox();
+         return Variant();
+       }},
+  };
+  const std::map<std::string, std::vector<Variant>> arguments = {
+      {"Load", {Variant("a.tc3")}},
+      {"Save", {Variant("a.tc3")}},
+      {"CallAction", {Variant(4), Variant(10), Variant(10)}},
+      {"DrawToDC", {Variant(0), Variant(1), Variant(1), Variant(0), Variant(0), Variant(10), Variant(10)}},
+      {"PrintChart", {Variant(1), Variant(1), Variant(0), Variant(0), Variant(10), Variant(10)}},
+      {"CopyToClipboard", {Variant(1)}},
+      {"DrawToFile", {Variant("a.bmp"), Variant(1)}},
+      {"SaveImageAsJpeg", {Variant("a.jpg"), Variant(75), Variant(false), Variant(false), Variant(false)}},
+      {"SaveImageAsPng", {Variant("a.png"), Variant(false)}},
+      {"ShowChartEditorElement", {Variant(3), Variant(true)}},
+      {"IsChartEditorElementVisible", {Variant(3)}},
+      {"LoadURL", {Variant("")}},
+      {"SaveImageAsSvg", {Variant("a.svg")}},
+      {"SaveImageAsPdf", {Variant("a.pdf")}},
+  };
+  struct Outcome {
+    Status status = status::kOk;
+    Variant value;
+    bool operator==(const Outcome &) const = default;
+  };
+  auto outcome = [](const std::function<Variant()> &call) {
+    Outcome o;
+    try {
+      o.value = call();
+    } catch (const Error &e) {
+      o.status = e.status();
+    }
+    return o;
+  };
+  std::set<std::string> covered;
+  for (const Member &m : c.class_info().members) {
+    const std::string name(m.name);
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(typed.count(name)) << "no typed call in this test for " << name;
+    covered.insert(name);
+    const Invoke kind = m.access == Access::Method ? Invoke::Method : Invoke::Get;
+    std::vector<Variant> a1 = arguments.count(name) ? arguments.at(name) : std::vector<Variant>{}, a2 = a1;
+    const Outcome by_name = outcome([&] { return c.invoke(name, kind, a1); });
+    const Outcome by_id = outcome([&] { return c.invoke(m.id, kind, a2); });
+    const Outcome by_type = outcome([&] { return typed.at(name)(c); });
+    EXPECT_EQ(by_name, by_id);
+    EXPECT_EQ(by_name, by_type);
+    // The dual form returns the same status.
+    Variant result;
+    std::vector<Variant> a3 = arguments.count(name) ? arguments.at(name) : std::vector<Variant>{};
+    EXPECT_EQ(c.invoke(m.id, kind, a3, &result, nullptr), by_name.status);
+  }
+  EXPECT_EQ(covered.size(), typed.size());
+}
+
+TEST(Chart3D, TheTypeLibraryListsEveryMemberExactlyOnce) {
+  std::ostringstream out;
+  print_type_library(type_library(), out);
+  const std::string text = out.str();
+  const std::size_t begin =
+      text.find("\nclass Chart3D (dispatch _DChart3D, dual IChart3D_Dual, events _DChart3DEvents)\n");
+  ASSERT_NE(begin, std::string::npos) << text;
+  const std::size_t end = text.find("\nclass ", begin + 1);
+  const std::string section = text.substr(begin, end - begin);
+  auto chart = Chart3D::create();
+  for (const Member &m : chart->class_info().members) {
+    const std::string needle = "  " + std::string(m.name) + (m.access == Access::Method ? "(" : " As ");
+    const std::size_t first = section.find(needle);
+    EXPECT_NE(first, std::string::npos) << m.name;
+    EXPECT_EQ(section.find(needle, first + 1), std::string::npos) << m.name << " listed twice";
+  }
+  for (const char *event : {"ModifyEnd()", "ModifyStart(ByRef IsOK As Boolean)",
+                            "View3DModify(ByRef XRotation As Double, ByRef YRotation As Double, ByRef ZRotation As "
+                            "Double, ByRef IsOK As Boolean)",
+                            "Resize(Width As Long, Height As Long)"})
+    EXPECT_NE(section.find(event), std::string::npos) << event;
+  EXPECT_NE(text.find("enum ActionConstants\n    tc3dActionNone = 0\n"), std::string::npos);
+  EXPECT_NE(text.find("    property       13  PreviewMethod As PreviewMethodConstants\n"), std::string::npos);
+  EXPECT_NE(text.find("    method         21  DrawToFile(FileName As String, Format As FormatConstants) As Boolean\n"),
+            std::string::npos);
+}
+
+TEST(Module, FactoryAndUseCount) {
+  ASSERT_EQ(DllCanUnloadNow(), status::kOk);
+  std::optional<ClassFactory> factory;
+  ASSERT_EQ(DllGetClassObject("TorvaneChart3D.Control.1", &factory), status::kOk);
+  ObjectRef made;
+  ASSERT_EQ(factory->CreateInstance(nullptr, &made), status::kOk);
+  EXPECT_EQ(made->class_info().name, "Chart3D");
+  EXPECT_EQ(DllCanUnloadNow(), status::kFalse);
+  made.reset();
+  EXPECT_EQ(DllCanUnloadNow(), status::kOk);
+  EXPECT_EQ(DllGetClassObject("TorvaneChart3D.Nothing.1", &factory), status::kClassNotAvailable);
+}
+
+TEST(Chart3D, ObjectsHeldAfterTheControlIsGoneAreDisconnected) {
+  auto chart = Chart3D::create();
+  auto header = chart->Header();
+  chart.reset();
+  Variant result;
+  ErrorInfo info;
+  EXPECT_EQ(header->invoke(header->id_of("Parent"), Invoke::Get, {}, &result, &info), status::kException);
+  EXPECT_EQ(info.number, error_offset() + 12);
+  EXPECT_EQ(info.description, "The object has been disconnected from its parent.");
+}
+
+}  // namespace
+}  // namespace tc3d
