@@ -4,6 +4,7 @@
 
 #include "control_window.h"
 #include "headless_host.h"
+#include "page.h"
 #include "window_events.h"
 
 namespace tc3d {
@@ -369,7 +370,12 @@ bool Chart3D::print_chart(std::int32_t, std::int32_t, std::int32_t, std::int32_t
 bool Chart3D::copy_to_clipboard(std::int32_t) { not_available("The clipboard"); }
 bool Chart3D::draw_to_file(const std::string &, std::int32_t) { not_available("Picture files"); }
 bool Chart3D::save_image_as_jpeg(const std::string &, std::int32_t, bool, bool, bool) { not_available("JPEG export"); }
-bool Chart3D::save_image_as_png(const std::string &, bool) { not_available("PNG export"); }
+bool Chart3D::save_image_as_png(const std::string &file, bool interlace) {
+  // The page's own PNG writer has no interlacing; an interlaced picture
+  // waits for the engine's PNG export.
+  if (interlace) return false;
+  return Vex3dWritePagePng(graph_, file.c_str(), nullptr) != 0;
+}
 bool Chart3D::save_image_as_svg(const std::string &) { not_available("SVG export"); }
 bool Chart3D::save_image_as_pdf(const std::string &) { not_available("PDF export"); }
 

@@ -56,6 +56,9 @@ struct OutputState final : LayerState {
 
   // ---- the page (page/)
   PageState page;
+
+  // ---- export (export/): the depth the off-screen buffer counts as
+  int export_bits = 32;
 };
 
 // The graph's output state, made on first use.

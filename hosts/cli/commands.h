@@ -30,6 +30,8 @@ int run_resample(std::span<char *const> args);
 int run_smooth(std::span<char *const> args);
 int run_relief(std::span<char *const> args);
 int run_zvalue(std::span<char *const> args);
+int run_script(std::span<char *const> args);
+int run_typelib(std::span<char *const> args);
 
 // Every sub-command, in the order the help lists them.
 std::span<const Command> commands();

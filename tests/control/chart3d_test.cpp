@@ -417,7 +417,7 @@ TEST(Chart3D, DispatchByNameAndIdentifierAgreeWithTheTypedCall) {
       {"CopyToClipboard", [](Chart3D &c) { return Variant(c.CopyToClipboard(1)); }},
       {"DrawToFile", [](Chart3D &c) { return Variant(c.DrawToFile("a.bmp", 1)); }},
       {"SaveImageAsJpeg", [](Chart3D &c) { return Variant(c.SaveImageAsJpeg("a.jpg", 75, false, false, false)); }},
-      {"SaveImageAsPng", [](Chart3D &c) { return Variant(c.SaveImageAsPng("a.png", false)); }},
+      {"SaveImageAsPng", [](Chart3D &c) { return Variant(c.SaveImageAsPng("a.png", true)); }},
       {"ShowChartEditorElement", [](Chart3D &c) { return Variant(c.ShowChartEditorElement(3, true)); }},
       {"IsChartEditorElementVisible", [](Chart3D &c) { return Variant(c.IsChartEditorElementVisible(3)); }},
       {"LoadURL", [](Chart3D &c) { return Variant(c.LoadURL("")); }},
@@ -438,7 +438,7 @@ TEST(Chart3D, DispatchByNameAndIdentifierAgreeWithTheTypedCall) {
       {"CopyToClipboard", {Variant(1)}},
       {"DrawToFile", {Variant("a.bmp"), Variant(1)}},
       {"SaveImageAsJpeg", {Variant("a.jpg"), Variant(75), Variant(false), Variant(false), Variant(false)}},
-      {"SaveImageAsPng", {Variant("a.png"), Variant(false)}},
+      {"SaveImageAsPng", {Variant("a.png"), Variant(true)}},  // interlaced: refused, nothing written
       {"ShowChartEditorElement", {Variant(3), Variant(true)}},
       {"IsChartEditorElementVisible", {Variant(3)}},
       {"LoadURL", {Variant("")}},
