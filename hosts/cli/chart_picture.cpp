@@ -26,7 +26,10 @@ namespace {
 constexpr int kLargestSide = 8192;
 
 void print_usage(const char *name) {
-  std::fprintf(stderr, "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]\n", name);
+  std::fprintf(stderr,
+               "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT [--size WxH] [--debug] [--format NAME] [--quality N]\n"
+               "       [--grayscale] [--progressive] [--optimize] [--interlace] [--bits N]\n",
+               name);
 }
 
 bool read_size(const char *text, int &width, int &height) {
@@ -46,7 +49,10 @@ bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
     if (take_common_arg(args, k, o)) continue;
     const int size = take_size_arg(name, args, k, o);
     if (size < 0) return false;
-    if (size == 0) {
+    if (size > 0) continue;
+    const int picture = take_picture_arg(name, args, k, o.picture);
+    if (picture < 0) return false;
+    if (picture == 0) {
       reject_argument(name, args[k]);
       print_usage(name);
       return false;
@@ -133,7 +139,21 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   const char *name = command.name;
   ChartOptions o;
   if (!parse(name, args, o)) return 2;
+  PictureFormat format = PictureFormat::kPng;
+  if (!picture_format(name, o.out, o.picture, format)) return 2;
   if (o.debug) start_messages(true);
+  if (!plain_png(format, o.picture)) {
+    {
+      // A target that cannot be written, or is one of the inputs, is
+      // refused before any work; the export writes it whole or not at all.
+      vex3d::platform::OutputFile check;
+      if (!open_output(check, name, o.out, input_files(o))) return 1;
+    }
+    Chart chart;
+    if (!make_chart(name, o, chart)) return 1;
+    if (command.cube_only) Vex3dSetPlotCubeOnly(chart.graph.get(), 1);
+    return write_picture(chart.graph.get(), name, o.out, format, o.picture) ? 0 : 1;
+  }
   // Opened first: a target that cannot be written, or is one of the inputs,
   // is refused before any work. Written whole or not at all.
   vex3d::platform::OutputFile out;

@@ -1,6 +1,8 @@
-// Drawing the page of a new graph into a PNG file: what the commands that
-// write pictures (render, cube) share. Their arguments are
-//   [DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]
+// Drawing the page of a new graph into a picture file: what the commands
+// that write pictures (render, cube) share. Their arguments are
+//   [DATAFILE] [STEP...] -o OUT [--size WxH] [--debug] [picture options]
+// the format by OUT's extension or --format, with the options of
+// picture_format.h;
 // without a data file the built-in chart is drawn: the peaks function on a
 // 60 x 60 grid, shaded, zoned, meshed, with contour lines and its zones and
 // contour lines projected on the floor, the header "Peaks", the stepped zone
@@ -13,6 +15,7 @@
 
 #include "output.h"
 #include "owned.h"
+#include "picture_format.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -22,6 +25,7 @@ namespace torvane3d_cli {
 // picture size.
 struct ChartOptions : CommonArgs {
   int width = 800, height = 600;
+  PictureOptions picture;  // render and cube: the file's format and its options
 };
 
 // Takes "--size WxH" at args[k] (moving k onto its value): 1 when taken, 0

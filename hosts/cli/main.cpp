@@ -26,7 +26,9 @@ std::span<const Command> commands() {
        "a grid smoothed: each value the mean of itself (weight W, 0 <= W < 1) and its eight neighbours", run_smooth},
       {"relief", "FILE [--sweep D] [--rise D] [--scale S] [--ambient A] [--intensity I] -o OUT.dat",
        "the shaded relief of a grid: the light (0 to 1) its surface reflects, for ZONE_DATA", run_relief},
-      {"render", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
+      {"render",
+       "[DATAFILE] [STEP...] -o OUT [--size WxH] [--debug] [--format NAME] [--quality N] [--grayscale] [--progressive] "
+       "[--optimize] [--interlace] [--bits N]",
        "draw a chart into a PNG file (default 800x600; no data file: the built-in peaks chart)", run_render},
       {"cube", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
        "draw the plot cube of a chart alone (edges, grid lines, axis labels and titles) into a PNG file", run_cube},

@@ -3,6 +3,7 @@
 // point's vertical line) in every kind of view; refusals and their messages.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include <memory>
@@ -149,6 +150,11 @@ TEST_F(ComputeZValue, PointData) {
       {1, 3, "Vex3dComputeZValue: Point value 3 out of range in series 1!\n"},
       {0, -2, "Vex3dComputeZValue: Point value -2 out of range in series 0!\n"},
   };
+  // A point that is no number cannot be placed: it stays as it is.
+  points->point.series[0].points[1] = {NAN, 0.5, 2};
+  EXPECT_EQ(Vex3dComputeZValue(g(), 0, 1, px, py), 2);
+  EXPECT_TRUE(std::isfinite(Vex3dComputeZValue(g(), 1, 2, INT_MAX, INT_MIN))) << "far outside the picture";
+
   for (const Case &c : cases) {
     MessageCapture capture;  // written with DEBUG off too
     EXPECT_EQ(Vex3dComputeZValue(g(), c.s, c.p, px, py), -7);
