@@ -2,6 +2,7 @@
 // flags and contours.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "basecube.h"
 #include "body.h"
@@ -66,9 +67,12 @@ void project_grid(const Vex3dGraph *graph, const Matrix &m, bool along_x, Projec
     double x, y, w;
   };
   std::vector<Terms> column_terms(std::size_t(v.nx)), row_terms(std::size_t(v.ny));
-  for (int i = 0; i < v.nx; ++i) column_terms[std::size_t(i)] = {m.m[0][0] * v.x[i], m.m[1][0] * v.x[i], m.m[3][0] * v.x[i]};
-  for (int j = 0; j < v.ny; ++j) row_terms[std::size_t(j)] = {m.m[0][1] * v.y[j], m.m[1][1] * v.y[j], m.m[3][1] * v.y[j]};
+  for (int i = 0; i < v.nx; ++i)
+    column_terms[std::size_t(i)] = {m.m[0][0] * v.x[i], m.m[1][0] * v.x[i], m.m[3][0] * v.x[i]};
+  for (int j = 0; j < v.ny; ++j)
+    row_terms[std::size_t(j)] = {m.m[0][1] * v.y[j], m.m[1][1] * v.y[j], m.m[3][1] * v.y[j]};
   const double zx = m.m[0][2], zy = m.m[1][2], zw = m.m[3][2];
+  double z_lo = std::numeric_limits<double>::infinity(), z_hi = -z_lo;
   const double tx = m.m[0][3], ty = m.m[1][3], tw = m.m[3][3];
   auto project = [&](int i, int j) {
     double z = v.z(i, j);
@@ -76,24 +80,29 @@ void project_grid(const Vex3dGraph *graph, const Matrix &m, bool along_x, Projec
     if (z == v.hole || !std::isfinite(z)) {
       grid.flags[k] = kPointHole;
       z = zmin;
+    } else {
+      z_lo = std::min(z_lo, z), z_hi = std::max(z_hi, z);
     }
     const Terms &c = column_terms[std::size_t(i)], &r = row_terms[std::size_t(j)];
     const double w = c.w + r.w + zw * z + tw;
-    grid.points[k] = DevicePoint{device_round((c.x + r.x + zx * z + tx) / w), device_round((c.y + r.y + zy * z + ty) / w)};
+    grid.points[k] =
+        DevicePoint{device_round((c.x + r.x + zx * z + tx) / w), device_round((c.y + r.y + zy * z + ty) / w)};
   };
   if (!along_x) {
     for (int i = 0; i < v.nx; ++i)
       for (int j = 0; j < v.ny; ++j) project(i, j);
-    return;
+  } else {
+    // Stored along x while the data run along y: a few columns at a time, so
+    // that both sides are read and written in runs.
+    constexpr int kBlock = 16;
+    for (int i0 = 0; i0 < v.nx; i0 += kBlock) {
+      const int i1 = std::min(v.nx, i0 + kBlock);
+      for (int j = 0; j < v.ny; ++j)
+        for (int i = i0; i < i1; ++i) project(i, j);
+    }
   }
-  // Stored along x while the data run along y: a few columns at a time, so
-  // that both sides are read and written in runs.
-  constexpr int kBlock = 16;
-  for (int i0 = 0; i0 < v.nx; i0 += kBlock) {
-    const int i1 = std::min(v.nx, i0 + kBlock);
-    for (int j = 0; j < v.ny; ++j)
-      for (int i = i0; i < i1; ++i) project(i, j);
-  }
+  grid.z_lo = z_lo, grid.z_hi = z_hi;
+  grid.height_blocks = HeightBlocks{};
 }
 
 void project_contour_points(Vex3dGraph *graph, const Matrix &m) {

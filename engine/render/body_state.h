@@ -63,6 +63,18 @@ struct EyeCell {
 // Flags of a projected grid point.
 enum GridFlag : std::uint8_t { kPointHole = 1, kSymbolDrawn = 2, kCellDrawn = 4 };
 
+// The heights of a grid's cells gathered in square blocks of cells: the
+// lowest and highest value that is no hole among each block's points (lo >
+// hi for a block of holes), and the grid lines between the blocks. Picking
+// makes them on its first pick of a projected grid, to pass over the blocks
+// a line of sight runs above or below without reading their cells.
+struct HeightBlocks {
+  int size = 0;  // cells a side; 0 before they are made
+  int nx = 0, ny = 0;
+  std::vector<double> lo, hi;  // by block, x index outermost
+  std::vector<double> x_lines, y_lines;
+};
+
 // The visible grid points in device coordinates, with a hole projected at
 // ZMIN. The drawn flags of a cell (or a bar or symbol) sit on its first
 // corner. Points are stored along the direction the drawing walks fastest
@@ -73,6 +85,11 @@ struct ProjectedGrid {
   bool along_x = false;
   std::vector<DevicePoint> points;
   std::vector<std::uint8_t> flags;
+  // The lowest and highest value of the points that are no holes (lo > hi
+  // when every point is one): picking skips the stretches of a line of sight
+  // that pass above or below all of them.
+  double z_lo = 0, z_hi = -1;
+  HeightBlocks height_blocks;  // dropped with every projection
 
   std::size_t index(int i, int j) const {
     return along_x ? std::size_t(j) * std::size_t(nx) + std::size_t(i)

@@ -15,13 +15,14 @@ namespace vex3d {
 // The first point of the body on a line of sight: the surface's cells as
 // they are drawn (one quadrilateral as two triangles, a folded cell as four
 // about its centre; cells with a hole corner are not drawn) or, for bar
-// charts, the bars' boxes. Only the cells under the line are visited.
+// charts, the bars' boxes. Only the cells under the line are visited; the
+// grid's height blocks are made on the first pick.
 struct BodyHit {
   int i = -1, j = -1;  // the cell, or the bar
   double t = 0;        // along the line
   Vec3 data;           // the point in data coordinates
 };
-std::optional<BodyHit> first_body_hit(const Vex3dGraph *graph, const ViewState &view, const BodyState &body,
+std::optional<BodyHit> first_body_hit(const Vex3dGraph *graph, const ViewState &view, BodyState &body,
                                       const SightLine &sight);
 
 // A displayed point nearest to a device point; i = j = -1 when none is.

@@ -14,7 +14,6 @@
 namespace vex3d {
 namespace {
 
-constexpr std::int64_t kFar = std::numeric_limits<std::int64_t>::max();
 
 bool inside(const Rect &area, DevicePoint p) {
   return p.x >= area.x && p.x < area.x + area.width && p.y >= area.y && p.y < area.y + area.height;
@@ -118,31 +117,31 @@ NearestPoint nearest_grid_point_flat(const BodyState &body, DevicePoint at, cons
     return int(std::min_element(d.begin() + first, d.begin() + last + 1) - d.begin());
   };
   const int ci = nearest(dx, i0, i1), cj = nearest(dy, j0, j1);
-  auto consider = [&](int i, int j) {
-    if (grid.hole(i, j)) return;
-    const std::int64_t d = dx[std::size_t(i)] + dy[std::size_t(j)];
+  auto consider = [&](int i, int j, std::int64_t d) {
     const bool later = i > best.i || (i == best.i && j > best.j);
     if (!best.found() || d < best.squared || (d == best.squared && later)) best.i = i, best.j = j, best.squared = d;
   };
-  // Rings of growing size about (ci, cj) until no point outside the ring
-  // can be as near as the best one found.
-  int lo_i = ci, hi_i = ci, lo_j = cj, hi_j = cj;
-  consider(ci, cj);
-  for (;;) {
-    std::int64_t bound = kFar;
-    if (lo_i > i0) bound = std::min(bound, dx[std::size_t(lo_i - 1)]);
-    if (hi_i < i1) bound = std::min(bound, dx[std::size_t(hi_i + 1)]);
-    if (lo_j > j0) bound = std::min(bound, dy[std::size_t(lo_j - 1)]);
-    if (hi_j < j1) bound = std::min(bound, dy[std::size_t(hi_j + 1)]);
-    if (bound == kFar || (best.found() && bound > best.squared)) break;
-    // Grow every side that still has room, and look at the new points.
-    const int new_lo_i = std::max(i0, lo_i - 1), new_hi_i = std::min(i1, hi_i + 1);
-    const int new_lo_j = std::max(j0, lo_j - 1), new_hi_j = std::min(j1, hi_j + 1);
-    for (int i = new_lo_i; i <= new_hi_i; ++i)
-      for (int j = new_lo_j; j <= new_hi_j; ++j)
-        if (i < lo_i || i > hi_i || j < lo_j || j > hi_j) consider(i, j);
-    lo_i = new_lo_i, hi_i = new_hi_i, lo_j = new_lo_j, hi_j = new_hi_j;
-  }
+  // Columns by growing distance from the nearest one, and within each the
+  // rows by growing distance from the nearest row, each until it cannot
+  // give a point as near as the best: without holes, a few points in all.
+  auto outward = [](const std::vector<std::int64_t> &d, int first, int last, int from, auto visit) {
+    int lo = from, hi = from + 1;
+    while (lo >= first || hi <= last) {
+      const bool take_lo = lo >= first && (hi > last || d[std::size_t(lo)] <= d[std::size_t(hi)]);
+      const int k = take_lo ? lo-- : hi++;
+      if (!visit(k)) return;
+    }
+  };
+  outward(dx, i0, i1, ci, [&](int i) {
+    if (best.found() && dx[std::size_t(i)] > best.squared) return false;
+    outward(dy, j0, j1, cj, [&](int j) {
+      const std::int64_t d = dx[std::size_t(i)] + dy[std::size_t(j)];
+      if (best.found() && d > best.squared) return false;
+      if (!grid.hole(i, j)) consider(i, j, d);
+      return true;
+    });
+    return true;
+  });
   return best;
 }
 

@@ -147,18 +147,30 @@ TEST(DataSmooth, RefusalsChangeNothing) {
 TEST(DataSmooth, RowsWithAndWithoutHolesAgree) {
   // Rows whose neighbourhoods have no hole take a shorter way; a hole in a
   // corner sends rows 0 to 1 the long way, whose values away from the hole
-  // must be the same.
+  // must be the same. Regular and irregular grids.
   auto f = [](int i, int j) { return std::sin(i * 0.37) * std::cos(j * 0.21) * 50 + i; };
-  DataPtr whole = make_grid(9, 12, f, -99, 0.3, 0.7);
-  DataPtr holed = make_grid(9, 12, f, -99, 0.3, 0.7);
-  holed->grid.values[0][0] = -99;
-  Vex3dDataSmooth(whole.get(), 0.3);
-  Vex3dDataSmooth(holed.get(), 0.3);
-  for (int i = 0; i < 9; ++i)
-    for (int j = 0; j < 12; ++j) {
-      if (i <= 1 && j <= 1) continue;  // the hole and the points beside it
-      EXPECT_NEAR(holed->grid.values[i][j], whole->grid.values[i][j], 1e-12) << i << "," << j;
-    }
+  auto uneven = [&] {
+    std::vector<double> xs, ys;
+    for (int i = 0; i < 9; ++i) xs.push_back(i * 0.4 + 0.1 * std::sin(i));
+    for (int j = 0; j < 12; ++j) ys.push_back(j * j * 0.05 + j);
+    DataPtr d = irregular(xs, ys, 0);
+    for (int i = 0; i < 9; ++i)
+      for (int j = 0; j < 12; ++j) d->irgrid.values[i][j] = f(i, j);
+    return d;
+  };
+  DataPtr pairs[2][2] = {{make_grid(9, 12, f, -99, 0.3, 0.7), make_grid(9, 12, f, -99, 0.3, 0.7)},
+                         {uneven(), uneven()}};
+  for (auto &pair : pairs) {
+    Vex3dData &whole = *pair[0], &holed = *pair[1];
+    values_of(holed)[0][0] = -99;
+    Vex3dDataSmooth(&whole, 0.3);
+    Vex3dDataSmooth(&holed, 0.3);
+    for (int i = 0; i < 9; ++i)
+      for (int j = 0; j < 12; ++j) {
+        if (i <= 1 && j <= 1) continue;  // the hole and the points beside it
+        EXPECT_NEAR(values_of(holed)[i][j], values_of(whole)[i][j], 1e-12) << whole.type << " at " << i << "," << j;
+      }
+  }
 }
 
 TEST(DataSmooth, ValuesThatAreNoNumbersDoNoHarm) {

@@ -101,7 +101,7 @@ RandomView random_view(std::mt19937 &rng) {
 
 // Rough surfaces with holes: at low angles many cells fold on the device.
 DataPtr random_surface(std::mt19937 &rng, double hole_share) {
-  std::uniform_int_distribution<int> size(3, 24);
+  std::uniform_int_distribution<int> size(3, 70);  // several height blocks each way
   std::uniform_real_distribution<double> z(0, 10), share(0, 1);
   const int nx = size(rng), ny = size(rng);
   const double smooth = share(rng);
@@ -185,6 +185,40 @@ TEST_F(PickTest, SightLineMeetsTheBarEveryBarTriedFirstMeets) {
     }
   }
   EXPECT_GT(hits, 200);
+}
+
+// On a flat map: against every grid point tried, holes and points outside
+// the chart area left out, the later one (larger x index, then y index)
+// winning a tie.
+TEST_F(PickTest, FlatMapNearestPointIsTheNearestOfAllGridPoints) {
+  std::mt19937 rng(5);
+  std::uniform_int_distribution<int> px(-20, kWidth + 20), py(-20, kHeight + 20);
+  Vex3dSetValues(g(), VEX3D_DRAW_SHADED, 0, 0);
+  int found = 0;
+  for (int round = 0; round < 10; ++round) {
+    use(random_surface(rng, round % 3 == 0 ? 0.6 : 0.1));
+    // Zoomed in on some rounds, so that grid points lie outside the chart area.
+    Vex3dSetValues(g(), VEX3D_VIEW_SCALE, round % 2 ? 2.5 : 1.0, 0);
+    draw();
+    const ProjectedGrid &grid = body().grid;
+    for (int k = 0; k < 200; ++k) {
+      const DevicePoint at{px(rng), py(rng)};
+      NearestPoint expected;
+      for (int i = 0; i < grid.nx; ++i)
+        for (int j = 0; j < grid.ny; ++j) {
+          const DevicePoint p = grid.at(i, j);
+          if (grid.hole(i, j) || p.x < 0 || p.y < 0 || p.x >= kWidth || p.y >= kHeight) continue;
+          const std::int64_t d = std::int64_t(p.x - at.x) * (p.x - at.x) + std::int64_t(p.y - at.y) * (p.y - at.y);
+          if (!expected.found() || d <= expected.squared) expected.i = i, expected.j = j, expected.squared = d;
+        }
+      const NearestPoint n = nearest_grid_point_flat(body(), at, Rect{0, 0, kWidth, kHeight});
+      EXPECT_EQ(n.i, expected.i) << "round " << round << " at " << at.x << "," << at.y;
+      EXPECT_EQ(n.j, expected.j) << "round " << round << " at " << at.x << "," << at.y;
+      EXPECT_EQ(n.squared, expected.squared);
+      found += n.found();
+    }
+  }
+  EXPECT_GT(found, 1000);
 }
 
 // ---- Round trips from eight directions
