@@ -357,7 +357,10 @@ void Chart3D::open_property_pages() {
 
 // ---- methods ----------------------------------------------------------------------
 
-bool Chart3D::load(const std::string &) { not_available("Loading a saved chart"); }
+bool Chart3D::load(const std::string &file) {
+  if (!loader_) not_available("Loading a saved chart");
+  return run_load([&] { return loader_(*this, file); });
+}
 bool Chart3D::save(const std::string &) { not_available("Saving a chart"); }
 bool Chart3D::call_action(std::int32_t, std::int32_t, std::int32_t) { not_available("User actions"); }
 bool Chart3D::draw_to_dc(std::int64_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
@@ -380,8 +383,22 @@ bool Chart3D::save_image_as_svg(const std::string &) { not_available("SVG export
 bool Chart3D::save_image_as_pdf(const std::string &) { not_available("PDF export"); }
 
 bool Chart3D::load_url(const std::string &url) {
-  if (url.empty() || url_load_in_progress_) return false;
-  not_available("Loading a URL");
+  if (url.empty() || url_load_in_progress_ || !loader_) return false;
+  url_load_in_progress_ = true;
+  host_->set_wait_cursor(true);
+  bool ok = false;
+  try {
+    // The temporary file is removed when `file` goes, loaded or not.
+    if (const std::optional<TemporaryFile> file = download(url, download_limits_, nullptr))
+      ok = run_load([&] { return loader_(*this, file->path().string()); });
+  } catch (...) {
+    host_->set_wait_cursor(false);
+    url_load_in_progress_ = false;
+    throw;
+  }
+  host_->set_wait_cursor(false);
+  url_load_in_progress_ = false;
+  return ok;
 }
 
 void Chart3D::about_box() {

@@ -24,6 +24,7 @@
 #include "member_rows.h"
 #include "parts.h"
 #include "resource_binding.h"
+#include "url_download.h"
 #include "window.h"
 
 namespace tc3d {
@@ -91,6 +92,17 @@ class Chart3D : public GraphObject {
   bool changed_while_batched() const { return changed_while_batched_; }
   bool modified() const { return modified_; }
   void clear_modified() { modified_ = false; }
+
+  // ---- saved charts and URLs
+  // What reads a saved chart file into this control (persistence installs
+  // it); Load and LoadURL go through it, batched. Without one, Load raises
+  // the not-implemented status and LoadURL returns FALSE.
+  using SavedChartLoader = std::function<bool(Chart3D &, const std::string &file)>;
+  void set_saved_chart_loader(SavedChartLoader loader) { loader_ = std::move(loader); }
+  // The timeouts and the size limit of LoadURL and DataPath (10 s without
+  // progress, 60 s in all, 256 MiB by default).
+  void set_download_limits(const DownloadLimits &limits) { download_limits_ = limits; }
+  const DownloadLimits &download_limits() const { return download_limits_; }
 
   // ---- property pages: the pages offered now (by the editor element mask)
   std::vector<std::string_view> offered_pages() const;
@@ -179,6 +191,8 @@ class Chart3D : public GraphObject {
   bool modified_ = false;
   Extent extent_;
 
+  SavedChartLoader loader_;
+  DownloadLimits download_limits_;
   std::unique_ptr<ControlWindow> window_;
   std::vector<std::shared_ptr<EventSink>> sinks_;
 };

@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev python3
   # drawing, fonts and image files (platform layer)
   pkg-config libcairo2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation
+  # downloads of saved charts by URL (control layer)
+  libcurl4-openssl-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # glyph tables the stroke font generator reads (tools/gen_stroke_fonts.py)

@@ -95,6 +95,8 @@ void put_thunk(Object &o, const Member &, std::span<Variant> index, const Varian
 
 // A binding with the argument counts its functions take, so that a row whose
 // parameter list disagrees with its functions does not compile (see checked).
+// The arities say which functions are bound (-1: none): an unoptimised
+// compiler cannot compare a thunk's address with null in a constant expression.
 struct CountedBinding {
   Binding binding;
   int get_arity = -1, put_arity = -1, call_arity = -1;
@@ -125,13 +127,13 @@ constexpr CountedBinding method() {
 constexpr Binding checked(const CountedBinding &b, std::size_t params, Access access) {
   const int n = static_cast<int>(params);
   if (access == Access::Method) {
-    if (!b.binding.call || b.call_arity != n) throw std::logic_error("method arguments differ from its parameters");
+    if (b.call_arity < 0 || b.call_arity != n) throw std::logic_error("method arguments differ from its parameters");
   } else {
-    if (!b.binding.get || (b.get_arity >= 0 && b.get_arity != n))
+    if (b.get_arity < 0 || b.get_arity != n)
       throw std::logic_error("getter arguments differ from the property's index parameters");
-    if (access == Access::Property && (!b.binding.put || (b.put_arity >= 0 && b.put_arity != n + 1)))
+    if (access == Access::Property && (b.put_arity < 0 || b.put_arity != n + 1))
       throw std::logic_error("a writable property needs a setter taking its index parameters and the value");
-    if (access != Access::Property && b.binding.put) throw std::logic_error("a read-only member has a setter");
+    if (access != Access::Property && b.put_arity >= 0) throw std::logic_error("a read-only member has a setter");
   }
   return b.binding;
 }

@@ -10,14 +10,6 @@
 namespace vex3d {
 namespace {
 
-// Decimal places that put the first significant digit of v in the last
-// place; the small bias keeps exact powers of ten from falling one decade
-// low. Zero has no significant digit: a huge count.
-int places(double v) {
-  if (v == 0) return 1073741823;
-  return -static_cast<int>(std::floor(std::log10(std::fabs(v)) + 1e-13));
-}
-
 std::string format_with(const char *pattern, int digits) {
   char format[32];
   std::snprintf(format, sizeof format, pattern, digits);
@@ -26,13 +18,18 @@ std::string format_with(const char *pattern, int digits) {
 
 }  // namespace
 
+int decimal_places(double v) {
+  if (v == 0) return kNoSignificantDigit;
+  return -static_cast<int>(std::floor(std::log10(std::fabs(v)) + 1e-13));
+}
+
 std::string level_format(double dmin, double dmax, double step) {
   // A step lost against 1.0 says nothing of the magnitudes; the range's end does.
   double m = step;
   if (step + 1.0 == 1.0) m = dmin != 0 ? dmin : dmax;
-  const int p = places(m);
+  const int p = decimal_places(m);
   const double larger = std::fabs(dmin) > std::fabs(dmax) ? dmin : dmax;
-  const int q = places(larger);
+  const int q = decimal_places(larger);
   if (p >= -5 && (p < 1 || q < 5)) return format_with("%%.%dlf", std::max(p + 1, 0));
   return format_with("%%.%dlE", std::max(p - q + 1, 0));
 }

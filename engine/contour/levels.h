@@ -35,6 +35,12 @@ LevelSpan legend_levels(Vex3dGraph *graph);
 // `failure`.
 Vex3dDistnTable *make_distn_table(const std::vector<double> &levels, const char **failure);
 
+// Decimal places that put the first significant digit of v in the last
+// place; the small bias keeps exact powers of ten from falling one decade
+// low. Zero has no significant digit: kNoSignificantDigit.
+constexpr int kNoSignificantDigit = 1073741823;
+int decimal_places(double v);
+
 // The printf format that rounds the levels of [dmin, dmax] split by step:
 // fixed-point ("%.3lf") or exponent ("%.2lE") with enough digits to show the
 // first significant digit of the step.

@@ -113,4 +113,43 @@ SymbolGeometry symbol_geometry(int shape, int s, DevicePoint at) {
   return g;
 }
 
+void draw_symbol(Vex3dGraph *graph, const Vex3dDrawOps &ops, const SymbolGeometry &g, int color) {
+  const Vex3dPrimitiveOps &draw = ops.primitives[0];
+  Vex3dDevicePoint points[8];
+  for (int k = 0; k < g.count; ++k) points[k] = {g.points[k].x, g.points[k].y};
+  switch (g.kind) {
+    case SymbolKind::kFillEllipse:
+      ops.setsolidfill(graph, color);
+      draw.fillarc(graph, g.x, g.y, g.width, g.height, 0, VEX3D_ANGLE_FULL_TURN);
+      break;
+    case SymbolKind::kFillRectangle:
+      ops.setsolidfill(graph, color);
+      draw.fillrectangle(graph, g.x, g.y, g.width, g.height);
+      break;
+    case SymbolKind::kFillPolygon:
+      ops.setsolidfill(graph, color);
+      draw.fillpolygon(graph, points, g.count, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
+      break;
+    case SymbolKind::kSegments:
+      ops.setforeground(graph, color);
+      ops.setlineattributes(graph, g.line_width, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
+      for (int k = 0; k + 1 < g.count; k += 2)
+        draw.drawline(graph, points[k].x, points[k].y, points[k + 1].x, points[k + 1].y);
+      break;
+    case SymbolKind::kOutlineRectangle:
+      ops.setsolidline(graph, color);
+      draw.drawrectangle(graph, g.x, g.y, g.width, g.height);
+      break;
+    case SymbolKind::kOutlineEllipse:
+      ops.setsolidline(graph, color);
+      draw.drawarc(graph, g.x, g.y, g.width, g.height, 0, VEX3D_ANGLE_FULL_TURN);
+      break;
+    case SymbolKind::kPolyline:
+      ops.setsolidline(graph, color);
+      draw.drawlines(graph, points, g.count, VEX3D_COORD_ABSOLUTE);
+      break;
+    case SymbolKind::kNone: break;
+  }
+}
+
 }  // namespace vex3d

@@ -31,4 +31,7 @@ struct SymbolGeometry {
 // shapes are max(1, s / 7) wide.
 SymbolGeometry symbol_geometry(int shape, int size, DevicePoint at);
 
+// Draws the symbol in `color` through the operations.
+void draw_symbol(Vex3dGraph *graph, const Vex3dDrawOps &ops, const SymbolGeometry &symbol, int color);
+
 }  // namespace vex3d

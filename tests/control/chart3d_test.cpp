@@ -196,6 +196,20 @@ TEST(Chart3D, WhileBatchedChangesCauseNoDrawingAndUnbatchingDrawsOnce) {
   EXPECT_EQ(f.count("Repaint"), repaints + 2);
 }
 
+TEST(Chart3D, AHundredThousandPutsWhileBatchedDrawNothing) {
+  Fixture f;
+  f.chart->open_window();
+  f.chart->put_IsBatched(true);
+  const int paints = f.host->paints(), repaints = f.count("Repaint");
+  for (int i = 0; i < 100000; ++i) {
+    Variant v[] = {Variant(i % 2 == 0)};
+    f.chart->invoke("UseTrueType", Invoke::Put, v);
+  }
+  EXPECT_EQ(f.host->paints(), paints);
+  EXPECT_EQ(f.count("Repaint"), repaints);
+  EXPECT_EQ(f.host->shows(), 0);
+}
+
 TEST(Chart3D, ALoadRunsBatched) {
   for (bool batched_before : {false, true}) {
     Fixture f;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "draw_codes.h"
 #include "shades.h"
 #include "w_render.h"
 
@@ -31,7 +30,9 @@ struct BorderPainter {
 
   bool colour() const { return g->color_depth >= 2; }
 
-  void fill(const Vex3dDevicePoint (&points)[6]) { vex3d_win_fillpolygon(g, points, 6, 0, VEX3D_COORD_ABSOLUTE); }
+  void fill(const Vex3dDevicePoint (&points)[6]) {
+    g->draw_ops->primitives[0].fillpolygon(g, points, 6, VEX3D_SHAPE_ANY, VEX3D_COORD_ABSOLUTE);
+  }
 
   // A light band top and left and a dark one bottom and right (kOut), or
   // the other way round (kIn).
@@ -47,14 +48,14 @@ struct BorderPainter {
     const auto &dark_band = look == Bevel::kOut ? bottom_right : top_left;
     if (colour()) {
       const Shades shades = border_shades(*background);
-      vex3d_win_setsolidfill(g, shades.light);
+      g->draw_ops->setsolidfill(g, shades.light);
       fill(light_band);
-      vex3d_win_setsolidfill(g, shades.dark);
+      g->draw_ops->setsolidfill(g, shades.dark);
       fill(dark_band);
     } else {
       Vex3dSetDrawingMode(g, VEX3D_MODE_STIPPLED_FILL, 0);
       fill(light_band);
-      vex3d_win_setsolidfill(g, 0);
+      g->draw_ops->setsolidfill(g, 0);
       fill(dark_band);
     }
     Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
@@ -64,20 +65,20 @@ struct BorderPainter {
     b = std::min(b, widest_band(r));
     if (b <= 0) return;
     const int color = in_background ? background->color : foreground;
-    vex3d_win_setforeground(g, color);
-    vex3d_win_setfillcolor(g, color);
-    vex3d_win_setlineattributes(g, b, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_MITER);
-    vex3d_win_drawrectangle(g, r.x + b / 2, r.y + b / 2, std::max(0, r.w - b), std::max(0, r.h - b));
+    g->draw_ops->setforeground(g, color);
+    g->draw_ops->setfillcolor(g, color);
+    g->draw_ops->setlineattributes(g, b, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_MITER);
+    g->draw_ops->primitives[0].drawrectangle(g, r.x + b / 2, r.y + b / 2, std::max(0, r.w - b), std::max(0, r.h - b));
   }
 
   void shadow(const Box &r, int b) {
     const Box face{r.x, r.y, std::max(0, r.w - b), std::max(0, r.h - b)};
     if (colour()) three_d(face, 1, Bevel::kOut);
     Vex3dSetDrawingMode(g, VEX3D_MODE_STIPPLED_FILL, 0);
-    vex3d_win_fillrectangle(g, r.x + b, r.y + r.h - b, std::max(0, r.w - b), b);
-    vex3d_win_fillrectangle(g, r.x + r.w - b, r.y + b, b, std::max(0, r.h - b));
+    g->draw_ops->primitives[0].fillrectangle(g, r.x + b, r.y + r.h - b, std::max(0, r.w - b), b);
+    g->draw_ops->primitives[0].fillrectangle(g, r.x + r.w - b, r.y + b, b, std::max(0, r.h - b));
     Vex3dSetDrawingMode(g, VEX3D_MODE_NEUTRAL, 0);
-    if (!colour()) vex3d_win_drawrectangle(g, face.x, face.y, face.w, face.h);
+    if (!colour()) g->draw_ops->primitives[0].drawrectangle(g, face.x, face.y, face.w, face.h);
   }
 
   void etched(const Box &r, int b, Bevel outer) {
@@ -125,8 +126,10 @@ using namespace vex3d;
 
 extern "C" void Vex3dDrawBorder(Vex3dGraph *graph, int x, int y, int width, int height, int type, int border_width,
                                 vex3d::BackgroundColor *background, int foreground, int use_background) {
-  if (!graph || !background || type == Vex3dBorderNone || border_width <= 0 || width <= 0 || height <= 0) return;
-  vex3d_win_setlineattributes(graph, 0, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
+  if (!graph || !graph->draw_ops || !background || type == Vex3dBorderNone || border_width <= 0 || width <= 0 ||
+      height <= 0)
+    return;
+  graph->draw_ops->setlineattributes(graph, 0, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
   BorderPainter p{graph, background, foreground, use_background != 0};
   const Box r{x, y, width, height};
   const int b = std::min(border_width, widest_band(r));

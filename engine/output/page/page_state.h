@@ -1,6 +1,8 @@
 // What the page keeps in a graph's output state.
 #pragma once
 
+#include "legend_content.h"
+
 namespace vex3d {
 
 struct PageState {
@@ -9,6 +11,8 @@ struct PageState {
   int extra_inset = 0;
   // The chart area shows the plot cube alone (Vex3dSetPlotCubeOnly).
   bool cube_only = false;
+  // The legend as last sized by the layout.
+  LegendContent legend;
 };
 
 }  // namespace vex3d

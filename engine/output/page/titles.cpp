@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "border.h"
-#include "draw_codes.h"
 #include "hdft.h"
 #include "rect_ops.h"
 #include "w_render.h"
@@ -24,9 +23,10 @@ int region_foreground(const Vex3dGraph *graph, int own) { return own != COLOR_UN
 
 Size title_size(Vex3dGraph *graph, Region &title) {
   const std::vector<std::string> &lines = title.strings.items();
-  vex3d_win_setfont(graph, &title.font);
+  graph->draw_ops->setfont(graph, &title.font);
   long long width = 0;
-  for (const std::string &line : lines) width = std::max<long long>(width, vex3d_win_textwidth(graph, line.c_str()));
+  for (const std::string &line : lines)
+    width = std::max<long long>(width, graph->draw_ops->textwidth(graph, line.c_str()));
   const long long height = 1LL * static_cast<long long>(lines.size()) * title.font.height;
   if (width < 1 || height < 1) {
     title.shown = 0;
@@ -43,17 +43,17 @@ void draw_title(Vex3dGraph *graph, Region &title) {
   if (!title.shown || empty_rect(r)) return;
   Vex3dSetDrawingMode(graph, VEX3D_MODE_NEUTRAL, 0);
   if (title.background.color != COLOR_UNSET) {
-    vex3d_win_setsolidfill(graph, title.background.color);
-    vex3d_win_fillrectangle(graph, r.x, r.y, r.width, r.height);
+    graph->draw_ops->setsolidfill(graph, title.background.color);
+    graph->draw_ops->primitives[0].fillrectangle(graph, r.x, r.y, r.width, r.height);
   }
   if (title.image.file)
-    vex3d_win_drawimage(graph, &title.image, r.x, r.y, r.width, r.height, r.x, r.y, r.width, r.height);
+    graph->draw_ops->drawimage(graph, &title.image, r.x, r.y, r.width, r.height, r.x, r.y, r.width, r.height);
   const int foreground = region_foreground(graph, title.foreground);
   Vex3dDrawBorder(graph, r.x, r.y, r.width, r.height, title.border, title.border_width,
                   &region_background(graph, title.background), foreground, 0);
 
-  vex3d_win_setfont(graph, &title.font);
-  vex3d_win_setforeground(graph, foreground);
+  graph->draw_ops->setfont(graph, &title.font);
+  graph->draw_ops->setforeground(graph, foreground);
   const int inset = text_inset(title);
   int x = r.x + r.width / 2, alignment = VEX3D_ALIGN_CENTER;
   if (title.adjust == Vex3dAdjustLeft) x = r.x + inset, alignment = VEX3D_ALIGN_LEFT;
@@ -61,7 +61,7 @@ void draw_title(Vex3dGraph *graph, Region &title) {
   long long baseline = 1LL * r.y + inset + title.font.ascent;
   for (const std::string &line : title.strings.items()) {
     if (baseline - title.font.ascent > 1LL * r.y + r.height) break;  // the rest lies below the block
-    vex3d_win_drawstring_aligned(graph, x, static_cast<int>(baseline), line.c_str(), alignment);
+    graph->draw_ops->drawstring_aligned(graph, x, static_cast<int>(baseline), line.c_str(), alignment);
     baseline += title.font.height;
   }
 }
