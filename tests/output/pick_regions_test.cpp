@@ -8,6 +8,7 @@
 #include "data.h"
 #include "graph.h"
 #include "graph_fixture.h"
+#include "legend.h"
 #include "page.h"
 #include "pick.h"
 
@@ -84,6 +85,44 @@ TEST(PickRegions, OnlyTheChartAreaShowsData) {
   EXPECT_EQ(back.row, 10);
   EXPECT_EQ(back.column, 10);
   EXPECT_NE(Vex3dPixelToDataCoord(page.g, p.pixel_x, p.pixel_y).z, VALUE_UNSET);
+}
+
+// A scatter chart's legend lists its series: a pixel over an entry gives
+// that series as the row, anywhere else in the legend no row.
+TEST(PickRegions, OverAScatterLegendTheEntryGivesTheSeries) {
+  GraphPtr graph = make_graph();
+  Vex3dGraph *g = graph.get();
+  std::unique_ptr<Vex3dData, void (*)(Vex3dData *)> data{Vex3dDataCreatePoint(3, 4, 1e308, 1),
+                                                         [](Vex3dData *d) { Vex3dDataDestroy(d, 1); }};
+  for (int s = 0; s < 3; ++s)
+    for (int k = 0; k < 4; ++k) data->point.series[s].points[k] = Vex3dPoint{double(k), double(s), double(k + s)};
+  const char *const names[] = {"first", "second", "third", nullptr};
+  Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_WIDTH, 600, VEX3D_HEIGHT, 450, VEX3D_SURFACE_DATA, data.get(), VEX3D_TYPE,
+                 Vex3dTypeScatter, VEX3D_DRAW_SHADED, 1, VEX3D_LEGEND_SHOW, 1, VEX3D_LEGEND_STRINGS, names, 0);
+  Vex3dDrawContext *picture = Vex3dCreateRasterContext(600, 450);
+  Vex3dDrawPage(g, picture, VEX3D_CHANGE_ALL);
+  Vex3dDestroyDrawContext(picture);
+  const Rect legend = g->legend_rect;
+  ASSERT_GT(legend.width, 0);
+  ASSERT_GT(legend.height, 0);
+
+  int entries = 0;
+  vex3d::for_each_placed_entry(g, [&](const vex3d::LegendEntry &, int x, int y) {
+    // The series are listed in their order.
+    const Vex3dDataIndexResult r = Vex3dPixelToDataIndex(g, x + 2, y + 2);
+    EXPECT_EQ(r.region, Vex3dRegionInLegend);
+    EXPECT_EQ(r.row, entries) << "entry " << entries;
+    EXPECT_EQ(r.column, -1);
+    EXPECT_EQ(Vex3dPixelToDataCoord(g, x + 2, y + 2).x, VALUE_UNSET);
+    ++entries;
+  });
+  EXPECT_EQ(entries, 3);
+  const Vex3dDataIndexResult corner = Vex3dPixelToDataIndex(g, legend.x, legend.y);
+  EXPECT_EQ(corner.region, Vex3dRegionInLegend);
+  EXPECT_EQ(corner.row, -1) << "the legend's margin shows no entry";
+  // A surface's legend shows no series.
+  Vex3dSetValues(g, VEX3D_TYPE, Vex3dTypeSurface, 0);
+  EXPECT_EQ(Vex3dPixelToDataIndex(g, legend.x + legend.width / 2, legend.y + legend.height / 2).row, -1);
 }
 
 }  // namespace

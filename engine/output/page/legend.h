@@ -2,7 +2,9 @@
 // labels, its size and the drawing of its entries.
 #pragma once
 
+#include "function_ref.h"
 #include "hdft.h"
+#include "legend_content.h"
 
 namespace vex3d {
 
@@ -12,5 +14,13 @@ Size size_legend(Vex3dGraph *graph);
 
 // Draws the legend at its rectangle, as last sized.
 void draw_legend(Vex3dGraph *graph);
+
+// Each entry the legend shows, in drawing order, with the top left of its
+// place (entry_width x row_height pixels) as last sized and placed.
+void for_each_placed_entry(Vex3dGraph *graph, FunctionRef<void(const LegendEntry &, int x, int y)> visit);
+
+// The series whose entry of a series legend lies under pixel (px, py); -1
+// over no entry or in another kind of legend.
+int legend_series_at(Vex3dGraph *graph, int px, int py);
 
 }  // namespace vex3d
