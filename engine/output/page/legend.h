@@ -2,6 +2,8 @@
 // labels, its size and the drawing of its entries.
 #pragma once
 
+#include <vector>
+
 #include "function_ref.h"
 #include "hdft.h"
 #include "legend_content.h"
@@ -14,6 +16,10 @@ Size size_legend(Vex3dGraph *graph);
 
 // Draws the legend at its rectangle, as last sized.
 void draw_legend(Vex3dGraph *graph);
+
+// The entries the legend draws, in drawing order: the highest interval
+// first (series in their order), as many as its grid holds.
+std::vector<const LegendEntry *> legend_draw_order(const LegendContent &content);
 
 // Each entry the legend shows, in drawing order, with the top left of its
 // place (entry_width x row_height pixels) as last sized and placed.

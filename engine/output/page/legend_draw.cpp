@@ -124,6 +124,17 @@ struct LegendPainter {
 
 }  // namespace
 
+std::vector<const LegendEntry *> legend_draw_order(const LegendContent &c) {
+  std::vector<const LegendEntry *> order;
+  for (const LegendEntry &e : c.entries)
+    if (!e.pieces.empty()) order.push_back(&e);
+  if (c.kind != LegendKind::kSeries) std::reverse(order.begin(), order.end());
+  const std::size_t room =
+      static_cast<std::size_t>(std::max(c.rows, 0)) * static_cast<std::size_t>(std::max(c.columns, 0));
+  if (order.size() > room) order.resize(room);
+  return order;
+}
+
 void draw_legend(Vex3dGraph *g) {
   LegendContent &c = output_state(g).page.legend;
   const Rect &r = g->legend_rect;
@@ -160,15 +171,10 @@ void for_each_placed_entry(Vex3dGraph *g, FunctionRef<void(const LegendEntry &, 
   if (c.kind == LegendKind::kNone || c.rows <= 0 || c.columns <= 0 || r.width <= 0 || r.height <= 0) return;
   const int x0 = r.x + c.margin_x / 2, y0 = r.y + c.margin_y / 2 + c.title_room;
   const bool by_columns = g->legend_orientation != Vex3dAlignHorizontal;
-  // Highest interval first; the series in their order.
-  std::vector<const LegendEntry *> order;
-  for (const LegendEntry &e : c.entries)
-    if (!e.pieces.empty()) order.push_back(&e);
-  if (c.kind != LegendKind::kSeries) std::reverse(order.begin(), order.end());
+  const std::vector<const LegendEntry *> order = legend_draw_order(c);
   for (std::size_t k = 0; k < order.size(); ++k) {
     const int kk = static_cast<int>(k);
     const int column = by_columns ? kk / c.rows : kk % c.columns, row = by_columns ? kk % c.rows : kk / c.columns;
-    if (column >= c.columns || row >= c.rows) break;
     visit(*order[k], x0 + column * c.entry_width, y0 + row * c.row_height);
   }
 }
