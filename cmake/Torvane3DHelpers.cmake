@@ -18,6 +18,8 @@ function(torvane3d_layer name)
   endforeach()
   if(ARG_PUBLIC_HEADERS)
     install(FILES ${ARG_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/torvane3d)
+    # The public face: what hosts and outside tests may include (tests/install/public_headers.cmake).
+    set_property(GLOBAL APPEND PROPERTY TORVANE3D_PUBLIC_HEADERS ${ARG_PUBLIC_HEADERS})
   endif()
   set_property(GLOBAL APPEND PROPERTY TORVANE3D_LAYERS torvane3d_${name})
   set_property(GLOBAL APPEND PROPERTY TORVANE3D_INCLUDE_DIRS ${CMAKE_CURRENT_SOURCE_DIR})

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "control_window.h"
+#include "export.h"
 #include "headless_host.h"
 #include "page.h"
 #include "window_events.h"
@@ -363,24 +364,27 @@ bool Chart3D::load(const std::string &file) {
 }
 bool Chart3D::save(const std::string &) { not_available("Saving a chart"); }
 bool Chart3D::call_action(std::int32_t, std::int32_t, std::int32_t) { not_available("User actions"); }
-bool Chart3D::draw_to_dc(std::int64_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                         std::int32_t) {
-  not_available("Drawing into a device context");
+bool Chart3D::draw_to_dc(std::int64_t hdc, std::int32_t format, std::int32_t scale, std::int32_t left, std::int32_t top,
+                         std::int32_t width, std::int32_t height) {
+  Vex3dDrawContext *context = host_->device_context(hdc);
+  return context && Vex3dDrawToDC(graph_, context, format, scale, left, top, width, height);
 }
 bool Chart3D::print_chart(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) {
   not_available("Printing");
 }
 bool Chart3D::copy_to_clipboard(std::int32_t) { not_available("The clipboard"); }
-bool Chart3D::draw_to_file(const std::string &, std::int32_t) { not_available("Picture files"); }
-bool Chart3D::save_image_as_jpeg(const std::string &, std::int32_t, bool, bool, bool) { not_available("JPEG export"); }
-bool Chart3D::save_image_as_png(const std::string &file, bool interlace) {
-  // The page's own PNG writer has no interlacing; an interlaced picture
-  // waits for the engine's PNG export.
-  if (interlace) return false;
-  return Vex3dWritePagePng(graph_, file.c_str(), nullptr) != 0;
+bool Chart3D::draw_to_file(const std::string &file, std::int32_t format) {
+  return Vex3dDrawToFile(graph_, file.c_str(), format) != 0;
 }
-bool Chart3D::save_image_as_svg(const std::string &) { not_available("SVG export"); }
-bool Chart3D::save_image_as_pdf(const std::string &) { not_available("PDF export"); }
+bool Chart3D::save_image_as_jpeg(const std::string &file, std::int32_t quality, bool grayscale, bool optimize,
+                                 bool progressive) {
+  return Vex3dSaveJpeg(graph_, file.c_str(), quality, grayscale, optimize, progressive) != 0;
+}
+bool Chart3D::save_image_as_png(const std::string &file, bool interlace) {
+  return Vex3dSavePng(graph_, file.c_str(), interlace) != 0;
+}
+bool Chart3D::save_image_as_svg(const std::string &file) { return Vex3dSaveSvg(graph_, file.c_str()) != 0; }
+bool Chart3D::save_image_as_pdf(const std::string &file) { return Vex3dSavePdf(graph_, file.c_str()) != 0; }
 
 bool Chart3D::load_url(const std::string &url) {
   if (url.empty() || url_load_in_progress_ || !loader_) return false;

@@ -47,6 +47,16 @@ void HeadlessHost::open_property_frame(std::string_view caption, std::span<const
   frames_.emplace_back(pages.begin(), pages.end());
 }
 
+Vex3dDrawContext *HeadlessHost::device_context(std::int64_t handle) {
+  if (handle < 1 || handle > static_cast<std::int64_t>(contexts_.size())) return nullptr;
+  return contexts_[static_cast<std::size_t>(handle - 1)];
+}
+
+std::int64_t HeadlessHost::add_device_context(Vex3dDrawContext *context) {
+  contexts_.push_back(context);
+  return static_cast<std::int64_t>(contexts_.size());
+}
+
 void HeadlessHost::about_box(std::string_view text) {
   std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
 }

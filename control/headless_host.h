@@ -23,6 +23,9 @@ class HeadlessHost : public Host {
   void about_box(std::string_view text) override;
   void set_wait_cursor(bool on) override;
   void set_modified() override { ++modified_; }
+  Vex3dDrawContext *device_context(std::int64_t handle) override;
+  // Makes a context known by a handle (the host owns the context).
+  std::int64_t add_device_context(Vex3dDrawContext *context);
   void bound_properties_changed() override { ++bound_changes_; }
 
   // ---- what happened
@@ -46,6 +49,7 @@ class HeadlessHost : public Host {
   std::vector<std::vector<std::string>> frames_;
   std::string caption_;
   std::vector<std::uint32_t> pixels_;
+  std::vector<Vex3dDrawContext *> contexts_;  // handle n is contexts_[n - 1]
   int width_ = 0, height_ = 0;
 };
 

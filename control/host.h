@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "page.h"
 #include "window.h"
 
 namespace tc3d {
@@ -33,6 +34,10 @@ class Host {
                            const vex3d::WindowRect &changed) = 0;
   virtual void capture_mouse(bool on) = 0;
   virtual std::optional<std::string> ask_open_file(const char *title, const char *filter) = 0;
+
+  // The drawing context a device handle stands for (DrawToDC), none for a
+  // handle this host did not give out.
+  virtual Vex3dDrawContext *device_context(std::int64_t handle) = 0;
 
   // ---- dialogs and the rest
   // Opens the modal property frame with these pages (in this order) under

@@ -57,6 +57,31 @@ void Vex3dDrawPage(Vex3dGraph *graph, Vex3dDrawContext *context, int mask);
  * not 1 to 32767 on each side or the file cannot be written. */
 int Vex3dWritePagePng(Vex3dGraph *graph, const char *file, char *error);
 
+/* ---- The layout ------------------------------------------------------------ */
+
+/* Lays the page out now, measuring text at the screen's resolution: the
+ * header, footer, legend and chart area rectangles are then in their
+ * resources (HEADER_X ... GRAPH_HEIGHT), as a drawing would place them. */
+void Vex3dLayOutPage(Vex3dGraph *graph);
+
+/* The legend's kind at the last layout. */
+enum Vex3dLegendKindValue {
+  VEX3D_LEGEND_NONE = 0,
+  VEX3D_LEGEND_STEPPED_ZONES = 1,
+  VEX3D_LEGEND_MESH_ZONES = 2,
+  VEX3D_LEGEND_CONTOURS = 3,
+  VEX3D_LEGEND_CONTINUOUS_HORIZONTAL = 4,
+  VEX3D_LEGEND_CONTINUOUS_VERTICAL = 5,
+  VEX3D_LEGEND_SERIES = 6
+};
+int Vex3dLegendKind(Vex3dGraph *graph);
+/* The entries the legend draws at the last layout, in drawing order (the
+ * highest interval first), and the label of entry k with its column escapes
+ * ("\r", "\l", "\c"); the text is the graph's, valid until the next layout.
+ * Null past the last entry. */
+int Vex3dLegendEntryCount(Vex3dGraph *graph);
+const char *Vex3dLegendEntryLabel(Vex3dGraph *graph, int k);
+
 /* With `on`, the chart area shows the plot cube alone (axes, titles, grid
  * lines, edges) around no chart body, for looking at the cube and its
  * annotation; off by default. */

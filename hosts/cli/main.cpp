@@ -32,6 +32,10 @@ std::span<const Command> commands() {
        "draw a chart into a PNG file (default 800x600; no data file: the built-in peaks chart)", run_render},
       {"cube", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
        "draw the plot cube of a chart alone (edges, grid lines, axis labels and titles) into a PNG file", run_cube},
+      {"layout", "[DATAFILE] [STEP...] [--size WxH] [--debug]",
+       "lay out the page of a chart and print its header, footer, legend and chart area rectangles, the legend's "
+       "kind and its entries",
+       run_layout},
       {"pick",
        "[DATAFILE] [STEP...] [--size WxH] [--debug] [-o OUT.png] (--at PX PY | --data X Y Z | --index ROW COLUMN)",
        "draw a chart as render does and say what a pixel shows, or which pixel shows a data coordinate or index",

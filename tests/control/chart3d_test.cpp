@@ -3,6 +3,8 @@
 // library and the factory. Through the control layer's public headers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "3dctl.h"
@@ -429,14 +431,15 @@ TEST(Chart3D, DispatchByNameAndIdentifierAgreeWithTheTypedCall) {
       {"DrawToDC", [](Chart3D &c) { return Variant(c.DrawToDC(0, 1, 1, 0, 0, 10, 10)); }},
       {"PrintChart", [](Chart3D &c) { return Variant(c.PrintChart(1, 1, 0, 0, 10, 10)); }},
       {"CopyToClipboard", [](Chart3D &c) { return Variant(c.CopyToClipboard(1)); }},
-      {"DrawToFile", [](Chart3D &c) { return Variant(c.DrawToFile("a.bmp", 1)); }},
-      {"SaveImageAsJpeg", [](Chart3D &c) { return Variant(c.SaveImageAsJpeg("a.jpg", 75, false, false, false)); }},
-      {"SaveImageAsPng", [](Chart3D &c) { return Variant(c.SaveImageAsPng("a.png", true)); }},
+      {"DrawToFile", [](Chart3D &c) { return Variant(c.DrawToFile("/nonexistent-dir/a.bmp", 1)); }},
+      {"SaveImageAsJpeg",
+       [](Chart3D &c) { return Variant(c.SaveImageAsJpeg("/nonexistent-dir/a.jpg", 75, false, false, false)); }},
+      {"SaveImageAsPng", [](Chart3D &c) { return Variant(c.SaveImageAsPng("/nonexistent-dir/a.png", true)); }},
       {"ShowChartEditorElement", [](Chart3D &c) { return Variant(c.ShowChartEditorElement(3, true)); }},
       {"IsChartEditorElementVisible", [](Chart3D &c) { return Variant(c.IsChartEditorElementVisible(3)); }},
       {"LoadURL", [](Chart3D &c) { return Variant(c.LoadURL("")); }},
-      {"SaveImageAsSvg", [](Chart3D &c) { return Variant(c.SaveImageAsSvg("a.svg")); }},
-      {"SaveImageAsPdf", [](Chart3D &c) { return Variant(c.SaveImageAsPdf("a.pdf")); }},
+      {"SaveImageAsSvg", [](Chart3D &c) { return Variant(c.SaveImageAsSvg("/nonexistent-dir/a.svg")); }},
+      {"SaveImageAsPdf", [](Chart3D &c) { return Variant(c.SaveImageAsPdf("/nonexistent-dir/a.pdf")); }},
       {"AboutBox",
        [](Chart3D &c) {
          c.AboutBox();
@@ -450,14 +453,15 @@ TEST(Chart3D, DispatchByNameAndIdentifierAgreeWithTheTypedCall) {
       {"DrawToDC", {Variant(0), Variant(1), Variant(1), Variant(0), Variant(0), Variant(10), Variant(10)}},
       {"PrintChart", {Variant(1), Variant(1), Variant(0), Variant(0), Variant(10), Variant(10)}},
       {"CopyToClipboard", {Variant(1)}},
-      {"DrawToFile", {Variant("a.bmp"), Variant(1)}},
-      {"SaveImageAsJpeg", {Variant("a.jpg"), Variant(75), Variant(false), Variant(false), Variant(false)}},
-      {"SaveImageAsPng", {Variant("a.png"), Variant(true)}},  // interlaced: refused, nothing written
+      {"DrawToFile", {Variant("/nonexistent-dir/a.bmp"), Variant(1)}},
+      {"SaveImageAsJpeg",
+       {Variant("/nonexistent-dir/a.jpg"), Variant(75), Variant(false), Variant(false), Variant(false)}},
+      {"SaveImageAsPng", {Variant("/nonexistent-dir/a.png"), Variant(true)}},
       {"ShowChartEditorElement", {Variant(3), Variant(true)}},
       {"IsChartEditorElementVisible", {Variant(3)}},
       {"LoadURL", {Variant("")}},
-      {"SaveImageAsSvg", {Variant("a.svg")}},
-      {"SaveImageAsPdf", {Variant("a.pdf")}},
+      {"SaveImageAsSvg", {Variant("/nonexistent-dir/a.svg")}},
+      {"SaveImageAsPdf", {Variant("/nonexistent-dir/a.pdf")}},
   };
   struct Outcome {
     Status status = status::kOk;
@@ -519,6 +523,63 @@ TEST(Chart3D, TheTypeLibraryListsEveryMemberExactlyOnce) {
   EXPECT_NE(text.find("    property       13  PreviewMethod As PreviewMethodConstants\n"), std::string::npos);
   EXPECT_NE(text.find("    method         21  DrawToFile(FileName As String, Format As FormatConstants) As Boolean\n"),
             std::string::npos);
+}
+
+// The export methods write through the engine's export calls; an
+// unwritable place is an ordinary failure (FALSE), not an error.
+TEST(Chart3D, ExportMethodsWritePictureFiles) {
+  auto host = std::make_shared<HeadlessHost>();
+  auto chart = Chart3D::create(host, {320, 240});
+  const auto dir = std::filesystem::temp_directory_path() / ("tc3d-export-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  auto path = [&](const char *name) { return (dir / name).string(); };
+  struct Case {
+    const char *name;
+    std::function<bool()> save;
+    std::string signature;
+  };
+  const Case cases[] = {
+      {"chart.png", [&] { return chart->SaveImageAsPng(path("chart.png"), false); }, "\x89PNG"},
+      {"interlaced.png", [&] { return chart->SaveImageAsPng(path("interlaced.png"), true); }, "\x89PNG"},
+      {"chart.jpg", [&] { return chart->SaveImageAsJpeg(path("chart.jpg"), 80, false, true, true); }, "\xFF\xD8"},
+      {"chart.bmp", [&] { return chart->DrawToFile(path("chart.bmp"), tc3dFormatBitmap); }, "BM"},
+      {"chart.emf", [&] { return chart->DrawToFile(path("chart.emf"), tc3dFormatEnhMetafile); },
+       std::string("\x01\0\0\0", 4)},
+      {"chart.wmf", [&] { return chart->DrawToFile(path("chart.wmf"), tc3dFormatMetafile); }, "\xD7\xCD\xC6\x9A"},
+      {"chart.svg", [&] { return chart->SaveImageAsSvg(path("chart.svg")); }, "<?xml"},
+      {"chart.pdf", [&] { return chart->SaveImageAsPdf(path("chart.pdf")); }, "%PDF"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(c.save());
+    std::ifstream in(path(c.name), std::ios::binary);
+    std::string head(c.signature.size(), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    EXPECT_EQ(head, c.signature);
+  }
+  EXPECT_FALSE(chart->SaveImageAsPng(path("missing/chart.png"), false));
+  EXPECT_FALSE(std::filesystem::exists(path("missing")));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(Chart3D, DrawToDCDrawsIntoAContextTheHostKnows) {
+  auto host = std::make_shared<HeadlessHost>();
+  auto chart = Chart3D::create(host, {200, 200});
+  Vex3dSetValues(chart->graph(), VEX3D_BACKGROUND_COLOR, 0x0000FF, 0);  // red
+  Vex3dDrawContext *context = Vex3dCreateRasterContext(400, 300);
+  ASSERT_NE(context, nullptr);
+  const std::int64_t hdc = host->add_device_context(context);
+  EXPECT_TRUE(chart->DrawToDC(hdc, tc3dFormatBitmap, tc3dScaleNone, 100, 50, 0, 0));
+  int width = 0, height = 0, stride = 0;
+  const std::uint32_t *pixels = Vex3dRasterContextPixels(context, &width, &height, &stride);
+  ASSERT_NE(pixels, nullptr);
+  auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y) * stride + x]; };
+  EXPECT_EQ(at(110, 60), 0xFFFF0000u);  // inside the chart's 200 x 200 at (100, 50): its background
+  EXPECT_EQ(at(10, 10) >> 24, 0u);      // outside it: untouched, transparent
+  // A handle the host never gave out draws nothing and fails.
+  EXPECT_FALSE(chart->DrawToDC(hdc + 1, tc3dFormatBitmap, tc3dScaleNone, 0, 0, 0, 0));
+  EXPECT_FALSE(chart->DrawToDC(-5, tc3dFormatBitmap, tc3dScaleNone, 0, 0, 0, 0));
+  Vex3dDestroyDrawContext(context);
 }
 
 TEST(Module, FactoryAndUseCount) {

@@ -15,3 +15,9 @@ run(${CMAKE_COMMAND} -S ${PROJECT_DIR} -B ${WORK_DIR}/app -G ${GENERATOR} -DCMAK
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/app)
 run(${WORK_DIR}/app/outside_app)
 run(${WORK_DIR}/app/outside_app_c)
+# The README's example draws a chart into a PNG file.
+run(${WORK_DIR}/app/outside_chart ${WORK_DIR}/chart.png)
+file(READ ${WORK_DIR}/chart.png signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "outside_chart wrote no PNG file: ${signature}")
+endif()

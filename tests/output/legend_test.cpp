@@ -255,10 +255,29 @@ TEST(LegendSize, NorthWithManyLevelsGrowsInColumnsFirst) {
 }
 
 TEST(LegendSize, HugeAndTinyCasesStayInBounds) {
-  for (const auto &[levels, width, height] : {std::tuple{10000, 800, 600}, {10, 0, 0}, {10, 5, 3}, {500, 200, 100}}) {
-    Legend l(width, height);
-    Vex3dSetValues(l.g, VEX3D_NUM_DISTN_LEVELS, levels, 0);
-    l.content();
+  // NUM_DISTN_LEVELS stops at 100: ten thousand levels come from a table.
+  std::vector<double> many(10000);
+  for (std::size_t k = 0; k < many.size(); ++k) many[k] = (k + 0.5) / many.size();
+  Vex3dDistnTable table{static_cast<int>(many.size()), many.data()};
+  struct Case {
+    bool table;
+    int levels, width, height, style;
+  } cases[] = {{true, 0, 800, 600, Vex3dLegendStyleStepped},
+               {true, 0, 800, 600, Vex3dLegendStyleContinuous},
+               {false, 10, 0, 0, Vex3dLegendStyleStepped},
+               {false, 10, 5, 3, Vex3dLegendStyleStepped},
+               {false, 100, 200, 100, Vex3dLegendStyleContinuous}};
+  for (const Case &c : cases) {
+    Legend l(c.width, c.height);
+    Vex3dSetValues(l.g, VEX3D_LEGEND_STYLE, c.style, 0);
+    if (c.table)
+      Vex3dSetValues(l.g, VEX3D_DISTN_METHOD, Vex3dDistnFromTable, VEX3D_DISTN_TABLE, &table, 0);
+    else
+      Vex3dSetValues(l.g, VEX3D_NUM_DISTN_LEVELS, c.levels, 0);
+    const LegendContent &content = l.content();
+    if (c.table) {
+      EXPECT_GE(content.entries.size(), 10000u);
+    }
     const vex3d::Rect &r = l.g->legend_rect;
     EXPECT_GE(r.width, 0);
     EXPECT_GE(r.height, 0);

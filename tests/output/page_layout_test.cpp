@@ -341,4 +341,18 @@ TEST(PartialRedraw, AMovedTitleClearOfOthersLeavesThemAlone) {
   EXPECT_TRUE(fills(rec, kChart).empty());
 }
 
+TEST(PartialRedraw, AChartLabelAttachedByPixelMakesEveryRedrawFull) {
+  Redraws r;
+  Vex3dText *label = Vex3dCreateText(r.g);
+  Vex3dTextSetValues(label, VEX3D_TEXT_ATTACH_METHOD, Vex3dAttachPixel, 0);
+  r.draw(VEX3D_CHANGE_ALL);
+  const RecordingContext &rec = r.draw(VEX3D_CHANGE_HEADER);
+  ASSERT_FALSE(rec.ops().empty());
+  EXPECT_EQ(rec.ops().front().box, (Box{0, 0, 400, 300})) << "the whole page is filled first";
+  EXPECT_EQ(fills(rec, kChart).size(), 1u);
+  Vex3dTextSetValues(label, VEX3D_TEXT_ATTACH_METHOD, Vex3dAttachIndex, 0);
+  r.draw(VEX3D_CHANGE_ALL);
+  EXPECT_TRUE(fills(r.draw(VEX3D_CHANGE_HEADER), kChart).empty()) << "attached otherwise, it changes nothing";
+}
+
 }  // namespace

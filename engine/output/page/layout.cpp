@@ -128,10 +128,11 @@ void lay_out_page(Vex3dGraph *g) {
   place_title(g->footer, f, false, g->footer.rect);
   g->graph_rect = chart_area(g, f);
 
-  // Default titles are centred over the chart area.
+  // Default titles are centred over the chart area; one wider than it keeps
+  // inside the inner area (left of the margin it would lie on the border).
   for (Region *title : {&g->header, &g->footer})
     if (title->x_use_default)
-      title->rect.x = std::max(0, g->graph_rect.x + (g->graph_rect.width - title->rect.width) / 2);
+      title->rect.x = std::max(f.m, g->graph_rect.x + (g->graph_rect.width - title->rect.width) / 2);
 
   // Reading a resource gives the place used.
   for (Region *title : {&g->header, &g->footer}) title->x = title->rect.x, title->y = title->rect.y;

@@ -2,7 +2,10 @@
 // labels, its size and the drawing of its entries.
 #pragma once
 
+#include <vector>
+
 #include "hdft.h"
+#include "legend_content.h"
 
 namespace vex3d {
 
@@ -12,5 +15,9 @@ Size size_legend(Vex3dGraph *graph);
 
 // Draws the legend at its rectangle, as last sized.
 void draw_legend(Vex3dGraph *graph);
+
+// The entries the legend draws, in drawing order: the highest interval
+// first (series in their order), as many as its grid holds.
+std::vector<const LegendEntry *> legend_draw_order(const LegendContent &content);
 
 }  // namespace vex3d

@@ -124,6 +124,17 @@ struct LegendPainter {
 
 }  // namespace
 
+std::vector<const LegendEntry *> legend_draw_order(const LegendContent &c) {
+  std::vector<const LegendEntry *> order;
+  for (const LegendEntry &e : c.entries)
+    if (!e.pieces.empty()) order.push_back(&e);
+  if (c.kind != LegendKind::kSeries) std::reverse(order.begin(), order.end());
+  const std::size_t room =
+      static_cast<std::size_t>(std::max(c.rows, 0)) * static_cast<std::size_t>(std::max(c.columns, 0));
+  if (order.size() > room) order.resize(room);
+  return order;
+}
+
 void draw_legend(Vex3dGraph *g) {
   LegendContent &c = output_state(g).page.legend;
   const Rect &r = g->legend_rect;
@@ -150,15 +161,10 @@ void draw_legend(Vex3dGraph *g) {
   }
   const int x0 = r.x + c.margin_x / 2, y0 = top + c.title_room;
   const bool by_columns = g->legend_orientation != Vex3dAlignHorizontal;
-  // Highest interval first; the series in their order.
-  std::vector<const LegendEntry *> order;
-  for (const LegendEntry &e : c.entries)
-    if (!e.pieces.empty()) order.push_back(&e);
-  if (c.kind != LegendKind::kSeries) std::reverse(order.begin(), order.end());
+  const std::vector<const LegendEntry *> order = legend_draw_order(c);
   for (std::size_t k = 0; k < order.size(); ++k) {
     const int kk = static_cast<int>(k);
     const int column = by_columns ? kk / c.rows : kk % c.columns, row = by_columns ? kk % c.rows : kk / c.columns;
-    if (column >= c.columns || row >= c.rows) break;
     const Cell at{x0 + column * c.entry_width, y0 + row * c.row_height};
     p.swatch(*order[k], at);
     if (!order[k]->label.empty()) p.label(*order[k], at);

@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "legend.h"
 #include "output_state.h"
 #include "page.h"
 #include "page_drawing.h"
 #include "png_file.h"
 #include "raster_context.h"
+#include "recording_context.h"
 #include "w_render.h"
 
 namespace vex3d {
@@ -97,6 +99,33 @@ extern "C" int Vex3dWritePagePng(Vex3dGraph *graph, const char *file, char *erro
   }
   Vex3dDrawPage(graph, &raster, VEX3D_CHANGE_ALL);
   return write_png_whole(raster, file, error);
+}
+
+extern "C" void Vex3dLayOutPage(Vex3dGraph *graph) {
+  if (!graph) return;
+  if (current_context(graph)) {
+    lay_out_page(graph);
+    return;
+  }
+  platform::NullContext screen;
+  set_current_context(graph, &screen);
+  prepare_context(graph);
+  lay_out_page(graph);
+  set_current_context(graph, nullptr);
+}
+
+extern "C" int Vex3dLegendKind(Vex3dGraph *graph) {
+  return graph ? static_cast<int>(output_state(graph).page.legend.kind) : VEX3D_LEGEND_NONE;
+}
+
+extern "C" int Vex3dLegendEntryCount(Vex3dGraph *graph) {
+  return graph ? static_cast<int>(legend_draw_order(output_state(graph).page.legend).size()) : 0;
+}
+
+extern "C" const char *Vex3dLegendEntryLabel(Vex3dGraph *graph, int k) {
+  if (!graph || k < 0) return nullptr;
+  const std::vector<const LegendEntry *> order = legend_draw_order(output_state(graph).page.legend);
+  return k < static_cast<int>(order.size()) ? order[static_cast<std::size_t>(k)]->label.c_str() : nullptr;
 }
 
 extern "C" void Vex3dSetPlotCubeOnly(Vex3dGraph *graph, int on) {

@@ -1,0 +1,74 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a host, a benchmark or a test outside the engine's own unit tests
+# includes a header of the engine's layers or of the platform that is not
+# installed: they use the public face only.
+#   cmake -DSOURCE_DIR=... -DPUBLIC="restable.h;page.h;..." -P public_headers.cmake
+#
+# Files that still reach into the layers are listed below with the headers
+# they use; each is to move to the public face (or the face to grow what it
+# needs). A file not listed, or a listed file including one more internal
+# header, fails the check.
+set(still_internal
+  "bench/contour_bench.cpp=contour_result.h"
+  "bench/raster_bench.cpp=raster_context.h,w_render.h"
+  "bench/view_bench.cpp=gl.h,graph.h"
+  "hosts/cli/chart_picture.cpp=png_file.h"
+  "hosts/cli/cmd_contours.cpp=data_file.h,levels.h"
+  "hosts/cli/cmd_data.cpp=graph.h,validate.h"
+  "hosts/cli/cmd_levels.cpp=levels.h,styles.h"
+  "hosts/cli/cmd_sheet.cpp=png_file.h,raster_context.h,vector_context.h,w_render.h"
+  "hosts/cli/cmd_specimen.cpp=png_file.h,raster_context.h,w_render.h"
+  "hosts/cli/data_command.cpp=data_file.h"
+  "hosts/cli/operations_sheet.cpp=convert.h,enumerations.h,graph.h,picture.h,shades.h,w_render.h"
+  "hosts/cli/output.h=output_file.h"
+  "hosts/cli/specimen_sheet.cpp=convert.h,enumerations.h,graph.h,text3d.h,w_render.h")
+
+# Header names inside the layers and the platform; the control layer's own
+# headers (some share a name with an engine header) are the control's to rule.
+file(GLOB_RECURSE layer_headers RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/engine/*.h ${SOURCE_DIR}/platform/*.h)
+file(GLOB_RECURSE control_headers ${SOURCE_DIR}/control/*.h)
+set(internal "")
+foreach(path IN LISTS layer_headers)
+  get_filename_component(name ${path} NAME)
+  list(APPEND internal ${name})
+endforeach()
+set(control_names "")
+foreach(path IN LISTS control_headers)
+  get_filename_component(name ${path} NAME)
+  list(APPEND control_names ${name})
+endforeach()
+list(REMOVE_ITEM internal ${PUBLIC} ${control_names})
+list(REMOVE_DUPLICATES internal)
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
+  ${SOURCE_DIR}/hosts/*.h ${SOURCE_DIR}/hosts/*.cpp ${SOURCE_DIR}/hosts/*.c ${SOURCE_DIR}/bench/*.cpp
+  ${SOURCE_DIR}/tests/golden/*.cpp ${SOURCE_DIR}/tests/install/*.c ${SOURCE_DIR}/tests/install/*.cpp
+  ${SOURCE_DIR}/tests/cli/*.cpp ${SOURCE_DIR}/python/*.cpp)
+set(broken "")
+foreach(file IN LISTS sources)
+  get_filename_component(dir ${SOURCE_DIR}/${file} DIRECTORY)
+  set(allowed "")
+  foreach(entry IN LISTS still_internal)
+    if(entry MATCHES "^${file}=(.*)$")
+      string(REPLACE "," ";" allowed "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" header "${line}")
+    if(EXISTS ${dir}/${header})
+      continue()  # the host's own header beside it
+    endif()
+    get_filename_component(name ${header} NAME)
+    if(name IN_LIST internal AND NOT name IN_LIST allowed)
+      list(APPEND broken "${file}: ${header}")
+    endif()
+  endforeach()
+endforeach()
+if(broken)
+  list(JOIN broken "\n  " text)
+  message(FATAL_ERROR "internal engine headers outside the engine's unit tests:\n  ${text}")
+endif()
+list(LENGTH sources count)
+list(LENGTH still_internal left)
+message(STATUS "${count} files use the public face (${left} still reach into the layers)")
