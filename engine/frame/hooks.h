@@ -57,6 +57,8 @@ struct EngineHooks {
   const Vex3dDrawOps *draw_ops = nullptr;
   // Lays out the page so that computed sizes and positions are current.
   void (*layout)(Vex3dGraph *graph) = nullptr;
+  // The series of the series-legend entry under a pixel; -1 when none.
+  int (*legend_series_at)(Vex3dGraph *graph, int px, int py) = nullptr;
   // Draws the regions named by the change mask and clears it.
   void (*draw)(Vex3dGraph *graph) = nullptr;
   // Rebuilds the off-screen buffer for WIDTH x HEIGHT.

@@ -1,5 +1,6 @@
 // The operation table of this platform and the output layer's frame hooks.
 #include "font_hooks.h"
+#include "legend.h"
 #include "outline_font_hooks.h"
 #include "w_render.h"
 
@@ -51,6 +52,7 @@ const Vex3dDrawOps &platform_draw_ops() { return kDrawOps; }
 
 void install_output_hooks(EngineHooks &hooks) {
   hooks.draw_ops = &kDrawOps;
+  hooks.legend_series_at = legend_series_at;
   hooks.realize_font = realize_font;
   hooks.font_metrics = fill_font_metrics;
   hooks.screen_dpi = screen_dpi_hook;

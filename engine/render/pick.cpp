@@ -8,6 +8,7 @@
 #include "body.h"
 #include "body_pass.h"
 #include "gl.h"
+#include "hooks.h"
 #include "methods.h"
 #include "pick_body.h"
 #include "text_placement.h"
@@ -190,6 +191,11 @@ extern "C" Vex3dPixelResult Vex3dDataCoordToPixel(Vex3dGraph *graph, double x, d
 
 extern "C" Vex3dDataIndexResult Vex3dPixelToDataIndex(Vex3dGraph *graph, int px, int py) {
   Vex3dDataIndexResult r{px, py, -1, -1, -1, Vex3dPickRegion(graph, px, py)};
+  // Over the legend of a scatter chart, its entry gives the series.
+  if (r.region == Vex3dRegionInLegend && graph->type == Vex3dTypeScatter && data_present(graph) && point_data(graph)) {
+    if (const auto series_at = hooks().legend_series_at) r.row = series_at(graph, px, py);
+    return r;
+  }
   if (r.region != Vex3dRegionInChartArea) return r;
   const std::optional<Pick> pick = prepare_pick(graph);
   if (!pick) return r;

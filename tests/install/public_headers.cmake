@@ -1,5 +1,5 @@
 cmake_minimum_required(VERSION 3.25)
-# Fails when a host, a benchmark or a test outside the engine's own unit tests
+# Fails when the control layer, a host, a benchmark or a test outside the engine's own unit tests
 # includes a header of the engine's layers or of the platform that is not
 # installed: they use the public face only.
 #   cmake -DSOURCE_DIR=... -DPUBLIC="restable.h;page.h;..." -P public_headers.cmake
@@ -43,7 +43,8 @@ list(REMOVE_DUPLICATES internal)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/hosts/*.h ${SOURCE_DIR}/hosts/*.cpp ${SOURCE_DIR}/hosts/*.c ${SOURCE_DIR}/bench/*.cpp
   ${SOURCE_DIR}/tests/golden/*.cpp ${SOURCE_DIR}/tests/install/*.c ${SOURCE_DIR}/tests/install/*.cpp
-  ${SOURCE_DIR}/tests/cli/*.cpp ${SOURCE_DIR}/python/*.cpp)
+  ${SOURCE_DIR}/tests/cli/*.cpp ${SOURCE_DIR}/python/*.cpp
+  ${SOURCE_DIR}/control/*.h ${SOURCE_DIR}/control/*.cpp ${SOURCE_DIR}/tests/control/*.h ${SOURCE_DIR}/tests/control/*.cpp)
 set(broken "")
 foreach(file IN LISTS sources)
   get_filename_component(dir ${SOURCE_DIR}/${file} DIRECTORY)

@@ -159,16 +159,34 @@ void draw_legend(Vex3dGraph *g) {
     g->draw_ops->drawstring_aligned(g, r.x + r.width / 2, top + font.ascent, g->legend_title->c_str(),
                                     VEX3D_ALIGN_CENTER);
   }
-  const int x0 = r.x + c.margin_x / 2, y0 = top + c.title_room;
+  for_each_placed_entry(g, [&](const LegendEntry &e, int x, int y) {
+    p.swatch(e, Cell{x, y});
+    if (!e.label.empty()) p.label(e, Cell{x, y});
+  });
+}
+
+void for_each_placed_entry(Vex3dGraph *g, FunctionRef<void(const LegendEntry &, int x, int y)> visit) {
+  const LegendContent &c = output_state(g).page.legend;
+  const Rect &r = g->legend_rect;
+  if (c.kind == LegendKind::kNone || c.rows <= 0 || c.columns <= 0 || r.width <= 0 || r.height <= 0) return;
+  const int x0 = r.x + c.margin_x / 2, y0 = r.y + c.margin_y / 2 + c.title_room;
   const bool by_columns = g->legend_orientation != Vex3dAlignHorizontal;
   const std::vector<const LegendEntry *> order = legend_draw_order(c);
   for (std::size_t k = 0; k < order.size(); ++k) {
     const int kk = static_cast<int>(k);
     const int column = by_columns ? kk / c.rows : kk % c.columns, row = by_columns ? kk % c.rows : kk / c.columns;
-    const Cell at{x0 + column * c.entry_width, y0 + row * c.row_height};
-    p.swatch(*order[k], at);
-    if (!order[k]->label.empty()) p.label(*order[k], at);
+    visit(*order[k], x0 + column * c.entry_width, y0 + row * c.row_height);
   }
+}
+
+int legend_series_at(Vex3dGraph *g, int px, int py) {
+  const LegendContent &c = output_state(g).page.legend;
+  if (c.kind != LegendKind::kSeries) return -1;
+  int series = -1;
+  for_each_placed_entry(g, [&](const LegendEntry &e, int x, int y) {
+    if (px >= x && px < x + c.entry_width && py >= y && py < y + c.row_height) series = e.zone;
+  });
+  return series;
 }
 
 }  // namespace vex3d
