@@ -20,6 +20,9 @@ packages=(
   python3-scipy
   # picture files read for backgrounds
   libpng-dev libjpeg-dev
+  # the platform printer (libcups), and the print server the printing tests
+  # start for themselves
+  libcups2-dev cups-daemon cups-client
   # independent readers of the files export writes: metafiles, PDF, SVG,
   # JPEG, PNG and BMP (tests only)
   libwmf-bin emf2svg poppler-utils librsvg2-bin libjpeg-turbo-progs python3-pil

@@ -23,6 +23,7 @@ int run_contours(std::span<char *const> args);
 int run_data(std::span<char *const> args);
 int run_levels(std::span<char *const> args);
 int run_render(std::span<char *const> args);
+int run_print(std::span<char *const> args);
 int run_cube(std::span<char *const> args);
 int run_layout(std::span<char *const> args);
 int run_pick(std::span<char *const> args);

@@ -30,6 +30,8 @@ std::span<const Command> commands() {
        "[DATAFILE] [STEP...] -o OUT [--size WxH] [--debug] [--format NAME] [--quality N] [--grayscale] [--progressive] "
        "[--optimize] [--interlace] [--bits N]",
        "draw a chart into a PNG file (default 800x600; no data file: the built-in peaks chart)", run_render},
+      {"print", "[DATAFILE] [STEP...] [--printer NAME] [--size WxH] [--debug]",
+       "print a chart as render draws it, fitted to the page, on the named or the default printer (CUPS)", run_print},
       {"cube", "[DATAFILE] [STEP...] -o OUT.png [--size WxH] [--debug]",
        "draw the plot cube of a chart alone (edges, grid lines, axis labels and titles) into a PNG file", run_cube},
       {"layout", "[DATAFILE] [STEP...] [--size WxH] [--debug]",

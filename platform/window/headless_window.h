@@ -30,6 +30,13 @@ class HeadlessWindow : public Vex3dWindow {
   std::optional<std::string> ask_open_file(const char *, const char *) override { return std::nullopt; }
   void show_pixels(const std::uint32_t *pixels, int width, int height, int stride, const WindowRect &changed) override;
   void close() override { closed_ = true; }
+  // A window without a screen has no clipboard unless its owner gives it
+  // one (tests); then the items placed are kept.
+  bool place_on_clipboard(const std::vector<ClipboardItem> &items) override {
+    if (!has_clipboard_) return false;
+    clipboard_ = items;
+    return true;
+  }
 
   // ---- for the owner
   void set_size(int width, int height) { size_ = WindowSize{width, height}; }
@@ -46,8 +53,12 @@ class HeadlessWindow : public Vex3dWindow {
   int shown_height() const { return shown_height_; }
   int shows() const { return shows_; }
   bool closed() const { return closed_; }
+  void give_clipboard() { has_clipboard_ = true; }
+  const std::vector<ClipboardItem> &clipboard() const { return clipboard_; }
 
  private:
+  bool has_clipboard_ = false;
+  std::vector<ClipboardItem> clipboard_;
   WindowSize size_;
   std::string title_;
   Vex3dWindow *parent_ = nullptr;

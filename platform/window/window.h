@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "types.h"
 
@@ -48,6 +49,19 @@ struct ViewChange {
 // The smallest rectangle holding both (an empty one adds nothing).
 WindowRect united(const WindowRect &a, const WindowRect &b);
 
+// One form of the chart placed on the clipboard, under the clipboard's
+// format numbers.
+struct ClipboardItem {
+  enum Format : int {
+    kMetafilePicture = 3,   // mapping mode, x and y extents (32-bit each), then a plain metafile
+    kDib = 8,               // a packed device-independent bitmap
+    kPalette = 9,           // version 0x300, entry count (16-bit each), then red, green, blue, flags
+    kEnhancedMetafile = 14  // an enhanced metafile
+  };
+  Format format;
+  std::vector<std::uint8_t> bytes;
+};
+
 }  // namespace vex3d
 
 struct Vex3dWindow {
@@ -78,6 +92,17 @@ struct Vex3dWindow {
   // whole window (width x height, stride in bytes), of which `changed` is new.
   virtual void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                            const vex3d::WindowRect &changed) = 0;
+
+  // The host's clipboard: empties it and places the items; false when the
+  // host has no clipboard or cannot open it (the default).
+  virtual bool place_on_clipboard(const std::vector<vex3d::ClipboardItem> &items) {
+    (void)items;
+    return false;
+  }
+  // The host's print dialog: the printer chosen ("" for the default one), or
+  // none when the user cancelled. A host without a dialog (the default)
+  // prints on the default destination.
+  virtual std::optional<std::string> choose_printer() { return std::string(); }
 
   // The graph attached to this window (set while attached).
   Vex3dGraph *graph = nullptr;

@@ -1,7 +1,7 @@
 # Fails when a file outside its allowed folders includes a platform library.
 #   cmake -DSOURCE_DIR=... -P include_rules.cmake
 set(rules
-  "cairo|ft2build|freetype/|fontconfig/=platform/"
+  "cairo|ft2build|freetype/|fontconfig/|cups/=platform/"
   # tests/support writes picture files for the picture tests
   "png\\.h|jpeglib\\.h=platform/|engine/output/|tests/support/")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}

@@ -38,14 +38,6 @@ bool write_out(Vex3dGraph *g, const char *file, std::initializer_list<std::span<
   return export_failed(g, std::string("cannot write ") + (file ? file : "(no file)") + ": " + error);
 }
 
-// The page drawn into a metafile of the chart's size; empty on failure.
-std::vector<std::uint8_t> page_metafile(Vex3dGraph *g, platform::MetafileFormat format) {
-  platform::MetafileContext meta(format, g->width, g->height);
-  if (meta.ok()) Vex3dDrawPage(g, &meta, VEX3D_CHANGE_ALL);
-  if (!meta.finish()) return {};
-  return meta.bytes();
-}
-
 // The page drawn into an SVG or PDF document in memory; empty on failure.
 std::vector<std::uint8_t> page_vector(Vex3dGraph *g, platform::VectorFormat format) {
   std::vector<std::uint8_t> bytes;
@@ -82,6 +74,13 @@ bool save_vector(Vex3dGraph *g, const char *file, platform::VectorFormat format)
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> page_metafile(Vex3dGraph *g, platform::MetafileFormat format) {
+  platform::MetafileContext meta(format, g->width, g->height);
+  if (meta.ok()) Vex3dDrawPage(g, &meta, VEX3D_CHANGE_ALL);
+  if (!meta.finish()) return {};
+  return meta.bytes();
+}
 
 bool export_failed(Vex3dGraph *graph, const std::string &why) {
   message(graph, "VEX/3d: %s", why.c_str());

@@ -1,10 +1,13 @@
 // What the export calls share (export/).
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "draw_context.h"
 #include "graph.h"
+#include "metafile_context.h"
 
 namespace vex3d::platform {
 class RasterContext;
@@ -22,5 +25,9 @@ platform::RasterContext *render_offscreen(Vex3dGraph *graph);
 // The whole page drawn into the box of a target, the chart's pixels mapped
 // onto it.
 bool draw_mapped(Vex3dGraph *graph, platform::DrawContext &target, const platform::Box &to);
+
+// The whole page drawn into a metafile of the chart's size; empty when it
+// cannot be.
+std::vector<std::uint8_t> page_metafile(Vex3dGraph *graph, platform::MetafileFormat format);
 
 }  // namespace vex3d

@@ -1,0 +1,87 @@
+#include "printer.h"
+
+#include <cups/cups.h>
+
+#include <memory>
+
+namespace vex3d::platform {
+namespace {
+
+constexpr int kConnectMilliseconds = 5000;
+constexpr double kPointsPerHundredthMm = 72.0 / 2540.0;
+
+struct HttpClose {
+  void operator()(http_t *http) const { httpClose(http); }
+};
+using Connection = std::unique_ptr<http_t, HttpClose>;
+struct DestFree {
+  void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
+};
+using Destination = std::unique_ptr<cups_dest_t, DestFree>;
+
+// The server's connection, or none with the reason (libcups' own texts for
+// a missing server speak of missing printers).
+Connection connect(std::string &error) {
+  // The server named now (CUPS_SERVER, the client configuration), not the
+  // one libcups remembered from an earlier call.
+  cupsSetServer(nullptr);
+  const char *server = cupsServer();
+  Connection http(
+      httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMilliseconds, nullptr));
+  if (!http) error = std::string("no print server answers at ") + (server ? server : "(none)");
+  return http;
+}
+
+Destination destination(http_t *http, const std::string &printer, std::string &error) {
+  Destination dest(cupsGetNamedDest(http, printer.empty() ? nullptr : printer.c_str(), nullptr));
+  if (!dest) error = printer.empty() ? "the print server has no default printer" : "no printer named " + printer;
+  return dest;
+}
+
+}  // namespace
+
+bool printer_page(const std::string &printer, PrinterPage &page, std::string &error) {
+  const Connection http = connect(error);
+  if (!http) return false;
+  const Destination dest = destination(http.get(), printer, error);
+  if (!dest) return false;
+  page = PrinterPage{};
+  page.printer = dest->name;
+  if (cups_dinfo_t *info = cupsCopyDestInfo(http.get(), dest.get())) {
+    cups_size_t size{};
+    if (cupsGetDestMediaDefault(http.get(), dest.get(), info, 0, &size) && size.width > 0 && size.length > 0) {
+      page.width = size.width * kPointsPerHundredthMm;
+      page.height = size.length * kPointsPerHundredthMm;
+      page.left = size.left * kPointsPerHundredthMm;
+      page.right = size.right * kPointsPerHundredthMm;
+      page.top = size.top * kPointsPerHundredthMm;
+      page.bottom = size.bottom * kPointsPerHundredthMm;
+    }
+    cupsFreeDestInfo(info);
+  }
+  return true;
+}
+
+bool print_pdf(const std::string &printer, const std::string &title, std::span<const std::uint8_t> pdf,
+               std::string &error) {
+  const Connection http = connect(error);
+  if (!http) return false;
+  const Destination dest = destination(http.get(), printer, error);
+  if (!dest) return false;
+  const int job = cupsCreateJob(http.get(), dest->name, title.c_str(), 0, nullptr);
+  if (job <= 0) {
+    error = std::string("the printer refused the job: ") + cupsLastErrorString();
+    return false;
+  }
+  if (cupsStartDocument(http.get(), dest->name, job, title.c_str(), CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE ||
+      cupsWriteRequestData(http.get(), reinterpret_cast<const char *>(pdf.data()), pdf.size()) !=
+          HTTP_STATUS_CONTINUE ||
+      cupsFinishDocument(http.get(), dest->name) != IPP_STATUS_OK) {
+    error = std::string("the job could not be sent: ") + cupsLastErrorString();
+    cupsCancelJob2(http.get(), dest->name, job, 0);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vex3d::platform
