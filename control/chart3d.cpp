@@ -146,6 +146,13 @@ void Chart3D::paint(const vex3d::WindowRect *update) {
   if (window_) Vex3dWindowPaint(window_.get(), update);
 }
 
+bool Chart3D::draw(Vex3dDrawContext *context, const vex3d::WindowRect &bounds) {
+  if (!context || bounds.empty()) return false;
+  open_window();
+  return Vex3dDrawToDC(graph_, context, tc3dFormatEnhMetafile, tc3dScaleToMax, bounds.x, bounds.y, bounds.width,
+                       bounds.height) != 0;
+}
+
 std::int64_t Chart3D::window_handle() const {
   return static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(window_.get()));
 }

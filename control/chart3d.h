@@ -74,6 +74,11 @@ class Chart3D : public GraphObject {
   bool has_window() const { return window_ != nullptr; }
   // The window's paint cycle: the engine draws the part given (null: all).
   void paint(const vex3d::WindowRect *update);
+  // The host's drawing request: the whole chart into a context of its own,
+  // the window's client area mapped onto the bounds, as the page's own
+  // primitives (a metafile or vector context keeps them as such). Opens the
+  // window first when there is none. False when the engine could not draw.
+  bool draw(Vex3dDrawContext *context, const vex3d::WindowRect &bounds);
   // The host sets a new extent (with a window it is resized, without one the
   // size goes to the engine's WIDTH and HEIGHT).
   void set_extent(int width, int height);

@@ -582,6 +582,28 @@ TEST(Chart3D, DrawToDCDrawsIntoAContextTheHostKnows) {
   Vex3dDestroyDrawContext(context);
 }
 
+TEST(Chart3D, TheHostsDrawingRequestMapsTheChartOntoTheBounds) {
+  auto chart = Chart3D::create(nullptr, {200, 200});
+  Vex3dSetValues(chart->graph(), VEX3D_BACKGROUND_COLOR, 0x00FF00, 0);  // green
+  Vex3dDrawContext *context = Vex3dCreateRasterContext(400, 400);
+  ASSERT_NE(context, nullptr);
+  EXPECT_FALSE(chart->has_window());
+  EXPECT_TRUE(chart->draw(context, vex3d::WindowRect{50, 60, 100, 150}));
+  EXPECT_TRUE(chart->has_window());  // made for the request
+  int width = 0, height = 0, stride = 0;
+  const std::uint32_t *pixels = Vex3dRasterContextPixels(context, &width, &height, &stride);
+  ASSERT_NE(pixels, nullptr);
+  auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y) * stride + x]; };
+  EXPECT_EQ(at(52, 62), 0xFF00FF00u);    // inside the bounds, near one corner
+  EXPECT_EQ(at(147, 207), 0xFF00FF00u);  // and near the opposite one: stretched to 100 x 150
+  EXPECT_EQ(at(45, 100) >> 24, 0u);      // left of the bounds: untouched
+  EXPECT_EQ(at(100, 215) >> 24, 0u);     // below them
+  EXPECT_EQ(at(155, 100) >> 24, 0u);     // right of them
+  EXPECT_FALSE(chart->draw(context, vex3d::WindowRect{0, 0, 0, 10}));
+  EXPECT_FALSE(chart->draw(nullptr, vex3d::WindowRect{0, 0, 10, 10}));
+  Vex3dDestroyDrawContext(context);
+}
+
 TEST(Module, FactoryAndUseCount) {
   ASSERT_EQ(DllCanUnloadNow(), status::kOk);
   std::optional<ClassFactory> factory;
