@@ -3,6 +3,7 @@
 #include "3dctl.h"
 #include "member_rows.h"
 #include "parts.h"
+#include "selector.h"
 
 namespace tc3d {
 namespace parent_rows {
@@ -15,14 +16,24 @@ void ModelObject::attach(Chart3D *owner, Object *parent, PartTag tag, int index)
   parent_ = parent;
   tag_ = tag;
   index_ = index;
+  attach_children();
 }
 
 void ModelObject::detach() {
+  detach_children();
   owner_ = nullptr;
   parent_ = nullptr;
 }
 
+int ModelObject::resource_for(int kind) const { return select_resource(selector(), kind, tag_, index_); }
+
 Vex3dGraph *ModelObject::graph() const { return owner_ ? owner_->graph() : nullptr; }
+
+Vex3dGraph *ModelObject::connected_graph() const {
+  Vex3dGraph *g = graph();
+  if (!g) raise(ErrorCode::tcErrorNotConnected);
+  return g;
+}
 
 ObjectRef ModelObject::parent_object() {
   if (!parent_) raise(ErrorCode::tcErrorNotConnected);
@@ -48,6 +59,8 @@ const ClassInfo &Part<Names>::class_info() const {
 
 std::span<const ClassInfo *const> part_classes() {
   static const ClassInfo *const kAll[] = {
+#define TC3D_CLASS(Class) &Class::info(),
+#include "model_classes.def"
 #define TC3D_PART(Class) &Class().class_info(),
 #include "parts.def"
   };

@@ -7,11 +7,14 @@
 // no graph and reports tcErrorNotConnected.
 #pragma once
 
+#include <span>
+
 #include "graph_object.h"
 
 namespace tc3d {
 
 class Chart3D;
+struct SelectorRow;
 
 // Part tags: which family of resources an object addresses.
 enum class PartTag : std::int32_t {
@@ -41,10 +44,23 @@ class ModelObject : public GraphObject {
   PartTag part_tag() const { return tag_; }
   int index() const { return index_; }
 
+  // The graph, or tcErrorNotConnected once the control is gone.
+  Vex3dGraph *connected_graph() const;
+
   // The member behind every class's Parent.
   ObjectRef parent_object();
 
+  // The resource a member's kind reaches under this object's part tag and
+  // index, by the class's resource selector.
+  int resource_for(int kind) const override;
+
  protected:
+  // The class's resource selector (none: kinds are engine resources).
+  virtual std::span<const SelectorRow> selector() const { return {}; }
+  // Containers attach and detach their embedded objects here.
+  virtual void attach_children() {}
+  virtual void detach_children() {}
+
   bool inside_control_call() const override { return owner_ != nullptr; }
   void chart_changed() override;
   void modified_update() override;
@@ -57,3 +73,12 @@ class ModelObject : public GraphObject {
 };
 
 }  // namespace tc3d
+
+// The class information of a model class, from the member table in the
+// namespace rows (Parent included), under the class's own name.
+#define TC3D_MODEL_CLASS_INFO(Class, rows)                                            \
+  const ClassInfo &Class::info() {                                                    \
+    static constexpr ClassInfo kInfo{#Class, #Class, #Class "_Dual", rows::kMembers}; \
+    return kInfo;                                                                     \
+  }                                                                                   \
+  const ClassInfo &Class::class_info() const { return info(); }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model_object.h"
+#include "titles.h"
 
 namespace tc3d {
 
@@ -27,7 +28,8 @@ class Part : public ModelObject {
   using Class = Part<Class##Names>;
 #include "parts.def"
 
-// The class information of every part, for the type library.
+// The class information of every class of the object model, for the type
+// library.
 std::span<const ClassInfo *const> part_classes();
 
 }  // namespace tc3d

@@ -1,0 +1,63 @@
+#include "model_binding.h"
+
+#include "colors.h"
+
+namespace tc3d {
+namespace {
+
+// The resource a member reaches on this object, 0 when none; raises
+// tcErrorNotConnected once the control is gone.
+int reached(Object &o, const Member &m) {
+  auto &g = static_cast<GraphObject &>(o);
+  if (!g.graph()) raise(ErrorCode::tcErrorNotConnected);
+  return g.resource_for(m.binding.resource);
+}
+
+Variant default_of(const Member &m) {
+  switch (m.type.kind) {
+    case Kind::Bool: return Variant(m.attributes.default_number != 0);
+    case Kind::Double: return Variant(m.attributes.default_number);
+    case Kind::String:
+    case Kind::Font: return Variant(std::string(m.attributes.default_text));
+    default: return Variant(static_cast<std::int32_t>(m.attributes.default_number));
+  }
+}
+
+}  // namespace
+
+namespace model_binding_detail {
+
+Variant get(Object &o, const Member &m, std::span<Variant> index) {
+  if (!reached(o, m)) return default_of(m);
+  return resource_detail::get(o, m, index);
+}
+
+void put(Object &o, const Member &m, std::span<Variant> index, const Variant &value) {
+  if (!reached(o, m)) return;
+  if (m.type.kind == Kind::Color) {
+    resource_detail::put(o, m, index, Variant(plain_color(value.to_int32())));
+    return;
+  }
+  resource_detail::put(o, m, index, value);
+}
+
+Variant get_bit(Object &o, const Member &m, std::span<Variant>) {
+  const int id = reached(o, m);
+  if (!id) return default_of(m);
+  int bits = 0;
+  Vex3dGetValues(static_cast<GraphObject &>(o).graph(), id, &bits, 0);
+  return Variant((bits & m.binding.detail) != 0);
+}
+
+void put_bit(Object &o, const Member &m, std::span<Variant>, const Variant &value) {
+  const int id = reached(o, m);
+  if (!id) return;
+  Vex3dGraph *graph = static_cast<GraphObject &>(o).graph();
+  int bits = 0;
+  Vex3dGetValues(graph, id, &bits, 0);
+  bits = value.to_bool() ? (bits | m.binding.detail) : (bits & ~m.binding.detail);
+  Vex3dSetValues(graph, id, bits, 0);
+}
+
+}  // namespace model_binding_detail
+}  // namespace tc3d

@@ -1,0 +1,42 @@
+// The binding of a model member to the resource its class's selector picks
+// (or to an engine resource named directly):
+//
+//   TC3D_PROPERTY(Type, 1, t::Enum<kBorderTypeConstants>, selected(kSelectBorderType), ...)
+//   TC3D_PROPERTY(IsContoured, 1, t::Bool, selected_bit(kSelectProjection, 1), ...)
+//
+// Where the owner has no such resource (the plot cube's foreground colour),
+// reading gives the row's default and writing changes nothing. Colours are
+// made plain (system colours translated) before they reach the engine.
+#pragma once
+
+#include "resource_binding.h"
+
+namespace tc3d {
+
+namespace model_binding_detail {
+Variant get(Object &o, const Member &m, std::span<Variant>);
+void put(Object &o, const Member &m, std::span<Variant>, const Variant &value);
+Variant get_bit(Object &o, const Member &m, std::span<Variant>);
+void put_bit(Object &o, const Member &m, std::span<Variant>, const Variant &value);
+}  // namespace model_binding_detail
+
+constexpr CountedBinding selected(int kind) {
+  CountedBinding b;
+  b.binding.get = &model_binding_detail::get;
+  b.binding.put = &model_binding_detail::put;
+  b.binding.resource = kind;
+  b.get_arity = 0;
+  b.put_arity = 1;
+  return b;
+}
+
+// One bit of an integer resource: writing changes only that bit.
+constexpr CountedBinding selected_bit(int kind, int bit) {
+  CountedBinding b = selected(kind);
+  b.binding.get = &model_binding_detail::get_bit;
+  b.binding.put = &model_binding_detail::put_bit;
+  b.binding.detail = bit;
+  return b;
+}
+
+}  // namespace tc3d

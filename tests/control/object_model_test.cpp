@@ -1,0 +1,274 @@
+// The object model under the control: every property of the titles, legend,
+// borders, interiors, pictures and locations walked by name through
+// dispatch, checked against its default and against the engine resource a
+// write must reach. The expected resource names are written here from the
+// object model's tables, not read from the member tables.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <sstream>
+
+#include "3dctl.h"
+
+namespace tc3d {
+namespace {}  // namespace
+
+void PrintTo(const Variant &v, std::ostream *os) { *os << "Variant(" << v.to_string() << ")"; }
+
+namespace {
+
+Status status_of(const std::function<void()> &f) {
+  try {
+    f();
+  } catch (const Error &e) {
+    return e.status();
+  }
+  return status::kOk;
+}
+
+// The object a dotted path of object members names ("Header.Border").
+ObjectRef object_at(const std::shared_ptr<Chart3D> &chart, const std::string &path) {
+  ObjectRef o = chart;
+  std::istringstream parts(path);
+  for (std::string name; std::getline(parts, name, '.');) o = o->invoke(name, Invoke::Get).to_object();
+  return o;
+}
+
+int engine_int(Vex3dGraph *g, const char *resource) {
+  int v = 0;
+  Vex3dGetValues(g, Vex3dResourceId(resource), &v, 0);
+  return v;
+}
+double engine_double(Vex3dGraph *g, const char *resource) {
+  double v = 0;
+  Vex3dGetValues(g, Vex3dResourceId(resource), &v, 0);
+  return v;
+}
+std::string engine_text(Vex3dGraph *g, const char *resource) {
+  char *text = nullptr;
+  if (!Vex3dGetValueString(g, Vex3dResourceId(resource), &text)) return "";
+  std::string s = text;
+  std::free(text);
+  return s;
+}
+
+// How a value reaches the engine and reads back from it.
+enum class Engine { Int, Double, Text };
+
+struct PropertyCase {
+  const char *object;    // path of the object under the control
+  const char *property;  // the property's name
+  const char *resource;  // the engine resource a write reaches ("" none)
+  Engine engine;
+  Variant default_value;
+  Variant valid;
+  Variant engine_value;  // what the engine then holds
+  std::optional<Variant> invalid = std::nullopt;
+  ErrorCode invalid_error = ErrorCode::tcErrorInvalidEnum;
+};
+
+const PropertyCase kCases[] = {
+    // Titles.
+    {"Header", "Adjust", "HEADER_ADJUST", Engine::Int, 3, 1, 1, 7},
+    {"Footer", "Adjust", "FOOTER_ADJUST", Engine::Int, 3, 2, 2, 0},
+    {"Header", "Font", "HEADER_FONT", Engine::Text, Variant(), "DejaVu Serif,14,Bold", "DejaVu Serif,14,Bold"},
+    {"Footer", "Font", "FOOTER_FONT", Engine::Text, Variant(), "DejaVu Sans,9,Italic", "DejaVu Sans,9,Italic"},
+    {"Header", "IsShowing", "", Engine::Int, true, true, 0},
+    // Legend.
+    {"Legend", "Anchor", "LEGEND_ANCHOR", Engine::Int, 1, 17, 17, 3},
+    {"Legend", "Orientation", "LEGEND_ORIENTATION", Engine::Int, 1, 2, 2, 3},
+    {"Legend", "IsShowing", "LEGEND_SHOW", Engine::Int, true, false, 0},
+    {"Legend", "Type", "LEGEND_STYLE", Engine::Int, 2, 1, 1, 0},
+    {"Legend", "LabelFilter", "LEGEND_LABEL_FILTER", Engine::Int, 1, 3, 3},
+    {"Legend", "DistributionRange", "LEGEND_DISTN_RANGE", Engine::Int, 1, 2, 2, 0},
+    {"Legend", "Font", "LEGEND_FONT", Engine::Text, Variant(), "DejaVu Serif,10", "DejaVu Serif,10"},
+    {"Legend.Text", "Text", "LEGEND_TITLE", Engine::Text, "", "Levels", "Levels"},
+    // Borders: one class, the family resource of each owner.
+    {"Header.Border", "Type", "HEADER_BORDER", Engine::Int, 0, 9, 9, 10},
+    {"Footer.Border", "Type", "FOOTER_BORDER", Engine::Int, 0, 1, 1, -1},
+    {"Legend.Border", "Type", "LEGEND_BORDER", Engine::Int, 0, 9, 9, 12},
+    {"Border", "Type", "BORDER", Engine::Int, 0, 4, 4, 100},
+    {"Header.Border", "Width", "HEADER_BORDER_WIDTH", Engine::Int, 2, 5, 5},
+    {"Footer.Border", "Width", "FOOTER_BORDER_WIDTH", Engine::Int, 2, 6, 6},
+    {"Legend.Border", "Width", "LEGEND_BORDER_WIDTH", Engine::Int, 2, 7, 7},
+    {"Border", "Width", "BORDER_WIDTH", Engine::Int, 0, 3, 3},
+    // Interiors: colours, -1 inherits, system colours become plain.
+    {"Header.Interior", "BackgroundColor", "HEADER_BACKGROUND_COLOR", Engine::Int, -1, 0x00FF00, 0x00FF00, 0x1000000,
+     ErrorCode::tcErrorInvalidValue},
+    {"Footer.Interior", "ForegroundColor", "FOOTER_FOREGROUND_COLOR", Engine::Int, -1, 0x0000FF, 0x0000FF},
+    {"Legend.Interior", "BackgroundColor", "LEGEND_BACKGROUND_COLOR", Engine::Int, -1, 0xFFFF00, 0xFFFF00,
+     static_cast<std::int32_t>(0x80000100u), ErrorCode::tcErrorInvalidValue},
+    {"Legend.Interior", "ForegroundColor", "LEGEND_FOREGROUND_COLOR", Engine::Int, -1, 0x123456, 0x123456, -2,
+     ErrorCode::tcErrorInvalidValue},
+    {"Interior", "ForegroundColor", "FOREGROUND_COLOR", Engine::Int, 0, 0x808080, 0x808080},
+    // Pictures.
+    {"Header.Interior.Image", "FileName", "HEADER_IMAGE", Engine::Text, "", "logo.png", "logo.png"},
+    {"Legend.Interior.Image", "Layout", "LEGEND_IMAGE_LAYOUT", Engine::Int, 1, 4, 4, 7},
+    {"Footer.Interior.Image", "HasMinimumSize", "FOOTER_IMAGE_MINIMUM_SIZE", Engine::Int, false, true, 1},
+    {"Header.Interior.Image", "IsEmbedded", "", Engine::Int, false, true, 0},
+    // Locations.
+    {"Legend.Location.Left", "IsDefault", "LEGEND_X_USE_DEFAULT", Engine::Int, true, false, 0},
+    {"Legend.Location.Top", "Value", "LEGEND_Y", Engine::Int, Variant(), 40, 40},
+    {"Header.Location.Left", "Value", "HEADER_X", Engine::Int, Variant(), 12, 12},
+    {"Footer.Location.Top", "IsDefault", "FOOTER_Y_USE_DEFAULT", Engine::Int, true, false, 0},
+};
+
+TEST(ObjectModel, EveryPropertyReadsItsDefaultAndReachesItsResource) {
+  for (const PropertyCase &c : kCases) {
+    SCOPED_TRACE(std::string(c.object) + "." + c.property);
+    auto chart = Chart3D::create();
+    ObjectRef o = object_at(chart, c.object);
+    ASSERT_TRUE(o);
+    if (!c.default_value.is_empty()) {
+      EXPECT_EQ(o->invoke(c.property, Invoke::Get), c.default_value);
+    }
+
+    Variant args[] = {c.valid};
+    o->invoke(c.property, Invoke::Put, args);
+    EXPECT_EQ(o->invoke(c.property, Invoke::Get), c.valid);
+    if (*c.resource) {
+      switch (c.engine) {
+        case Engine::Int: EXPECT_EQ(engine_int(chart->graph(), c.resource), c.engine_value.to_int32()); break;
+        case Engine::Double: EXPECT_EQ(engine_double(chart->graph(), c.resource), c.engine_value.to_double()); break;
+        case Engine::Text: EXPECT_EQ(engine_text(chart->graph(), c.resource), c.engine_value.to_string()); break;
+      }
+    }
+    if (c.invalid) {
+      const Variant before = o->invoke(c.property, Invoke::Get);
+      Variant bad[] = {*c.invalid};
+      EXPECT_EQ(status_of([&] { o->invoke(c.property, Invoke::Put, bad); }), status_of(c.invalid_error));
+      EXPECT_EQ(o->invoke(c.property, Invoke::Get), before);
+    }
+  }
+}
+
+TEST(ObjectModel, SystemColoursReachTheEngineAsPlainColours) {
+  constexpr std::uint32_t kSystemWindow = 0x80000005u, kSystemWindowText = 0x80000008u;
+  struct Case {
+    std::uint32_t given;
+    int plain;
+  };
+  const Case cases[] = {{kSystemWindow, 0xFFFFFF}, {kSystemWindowText, 0x000000}, {0xFFFFFFFFu, -1}};
+  for (const Case &c : cases) {
+    auto chart = Chart3D::create();
+    Variant args[] = {static_cast<std::int32_t>(c.given)};
+    object_at(chart, "Legend.Interior")->invoke("BackgroundColor", Invoke::Put, args);
+    EXPECT_EQ(engine_int(chart->graph(), "LEGEND_BACKGROUND_COLOR"), c.plain);
+  }
+}
+
+TEST(ObjectModel, ObjectPropertiesRefuseWritesAndKnowTheirParent) {
+  auto chart = Chart3D::create();
+  const char *const kObjects[][2] = {
+      {"Header", "Border"},   {"Header", "Interior"},       {"Header", "Location"},
+      {"Header", "Text"},     {"Legend", "Text"},           {"Legend", "Border"},
+      {"Legend", "Location"}, {"Header.Interior", "Image"}, {"Footer.Location", "Height"},
+  };
+  for (const auto &[owner, member] : kObjects) {
+    SCOPED_TRACE(std::string(owner) + "." + member);
+    ObjectRef parent = object_at(chart, owner);
+    ObjectRef child = parent->invoke(member, Invoke::Get).to_object();
+    ASSERT_TRUE(child);
+    EXPECT_EQ(child->invoke("Parent", Invoke::Get).to_object(), parent);
+    Variant args[] = {Variant(child)};
+    EXPECT_EQ(status_of([&] { parent->invoke(member, Invoke::Put, args); }), status::kSetNotSupported);
+    EXPECT_EQ(parent->invoke(member, Invoke::Get).to_object(), child);
+  }
+}
+
+TEST(ObjectModel, HidingATitleKeepsItsTextAndShowingSendsItBack) {
+  auto chart = Chart3D::create();
+  ObjectRef header = object_at(chart, "Header");
+  ObjectRef text = object_at(chart, "Header.Text");
+  Variant lines[] = {Variant("First line\r\nSecond line")};
+  text->invoke("Text", Invoke::Put, lines);
+  char **list = nullptr;
+  Vex3dGetValues(chart->graph(), VEX3D_HEADER_STRINGS, &list, 0);
+  ASSERT_TRUE(list && list[0] && list[1]);
+  EXPECT_STREQ(list[0], "First line");
+  EXPECT_STREQ(list[1], "Second line");
+  EXPECT_EQ(list[2], nullptr);
+
+  Variant minimum[] = {Variant(true)};
+  object_at(chart, "Header.Interior.Image")->invoke("HasMinimumSize", Invoke::Put, minimum);
+  Variant hide[] = {Variant(false)};
+  header->invoke("IsShowing", Invoke::Put, hide);
+  list = nullptr;
+  Vex3dGetValues(chart->graph(), VEX3D_HEADER_STRINGS, &list, 0);
+  EXPECT_TRUE(!list || !list[0]);
+  EXPECT_EQ(engine_int(chart->graph(), "HEADER_IMAGE_MINIMUM_SIZE"), 0);
+  EXPECT_EQ(header->invoke("IsShowing", Invoke::Get), Variant(false));
+  EXPECT_EQ(text->invoke("Text", Invoke::Get), Variant("First line\nSecond line"));
+
+  Variant show[] = {Variant(true)};
+  header->invoke("IsShowing", Invoke::Put, show);
+  list = nullptr;
+  Vex3dGetValues(chart->graph(), VEX3D_HEADER_STRINGS, &list, 0);
+  ASSERT_TRUE(list && list[0] && list[1]);
+  EXPECT_STREQ(list[1], "Second line");
+  EXPECT_EQ(engine_int(chart->graph(), "HEADER_IMAGE_MINIMUM_SIZE"), 1);
+}
+
+TEST(ObjectModel, LocationsOfComputedSizesCannotBeSet) {
+  auto chart = Chart3D::create();
+  for (const char *path : {"Header.Location.Width", "Footer.Location.Height", "Legend.Location.Width"}) {
+    SCOPED_TRACE(path);
+    ObjectRef edge = object_at(chart, path);
+    EXPECT_EQ(edge->invoke("IsDefault", Invoke::Get), Variant(true));
+    Variant value[] = {Variant(50)}, off[] = {Variant(false)};
+    EXPECT_EQ(status_of([&] { edge->invoke("Value", Invoke::Put, value); }), status_of(ErrorCode::tcErrorReadOnly));
+    EXPECT_EQ(status_of([&] { edge->invoke("IsDefault", Invoke::Put, off); }), status_of(ErrorCode::tcErrorReadOnly));
+  }
+}
+
+TEST(ObjectModel, SettingALocationValueClearsItsDefault) {
+  auto chart = Chart3D::create();
+  ObjectRef left = object_at(chart, "Legend.Location.Left");
+  Variant value[] = {Variant(33)};
+  left->invoke("Value", Invoke::Put, value);
+  EXPECT_EQ(left->invoke("IsDefault", Invoke::Get), Variant(false));
+  EXPECT_EQ(engine_int(chart->graph(), "LEGEND_X_USE_DEFAULT"), 0);
+  Variant on[] = {Variant(true)};
+  left->invoke("IsDefault", Invoke::Put, on);
+  EXPECT_EQ(engine_int(chart->graph(), "LEGEND_X_USE_DEFAULT"), 1);
+}
+
+TEST(ObjectModel, AWriteRunsTheChartChangedProtocol) {
+  auto chart = Chart3D::create();
+  chart->clear_modified();
+  Variant args[] = {Variant(9)};
+  object_at(chart, "Legend.Border")->invoke("Type", Invoke::Put, args);
+  EXPECT_TRUE(chart->modified());
+  chart->clear_modified();
+  Variant bad[] = {Variant(99)};
+  EXPECT_NE(status_of([&] { object_at(chart, "Legend.Border")->invoke("Type", Invoke::Put, bad); }), status::kOk);
+  EXPECT_FALSE(chart->modified());
+}
+
+TEST(ObjectModel, TheDualFormReturnsStatuses) {
+  auto chart = Chart3D::create();
+  IBorder_Dual border(chart->Header()->Border());
+  EXPECT_EQ(border.put_Type(tc3dBorderBevel), status::kOk);
+  std::int32_t type = 0;
+  EXPECT_EQ(border.get_Type(&type), status::kOk);
+  EXPECT_EQ(type, tc3dBorderBevel);
+  EXPECT_EQ(border.put_Type(42), status_of(ErrorCode::tcErrorInvalidEnum));
+  EXPECT_EQ(last_error_info().status, status_of(ErrorCode::tcErrorInvalidEnum));
+}
+
+TEST(ObjectModel, ObjectsOfADestroyedControlAreDisconnected) {
+  ObjectRef border, text;
+  {
+    auto chart = Chart3D::create();
+    border = object_at(chart, "Legend.Border");
+    text = object_at(chart, "Header.Text");
+  }
+  EXPECT_NE(status_of([&] { border->invoke("Type", Invoke::Get); }), status::kOk);
+  Variant args[] = {Variant("x")};
+  EXPECT_NE(status_of([&] { text->invoke("Text", Invoke::Put, args); }), status::kOk);
+}
+
+}  // namespace
+}  // namespace tc3d
