@@ -376,10 +376,11 @@ bool Chart3D::draw_to_dc(std::int64_t hdc, std::int32_t format, std::int32_t sca
   Vex3dDrawContext *context = host_->device_context(hdc);
   return context && Vex3dDrawToDC(graph_, context, format, scale, left, top, width, height);
 }
-bool Chart3D::print_chart(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) {
-  not_available("Printing");
+bool Chart3D::print_chart(std::int32_t format, std::int32_t scale, std::int32_t left, std::int32_t top,
+                          std::int32_t width, std::int32_t height) {
+  return Vex3dPrint(graph_, format, scale, left, top, width, height) != 0;
 }
-bool Chart3D::copy_to_clipboard(std::int32_t) { not_available("The clipboard"); }
+bool Chart3D::copy_to_clipboard(std::int32_t format) { return Vex3dCopyToClipboard(graph_, format) != 0; }
 bool Chart3D::draw_to_file(const std::string &file, std::int32_t format) {
   return Vex3dDrawToFile(graph_, file.c_str(), format) != 0;
 }

@@ -15,6 +15,10 @@ void ControlWindow::send_to_parent(int message, const void *data) { chart_.on_no
 std::optional<std::string> ControlWindow::ask_open_file(const char *title, const char *filter) {
   return chart_.host().ask_open_file(title, filter);
 }
+bool ControlWindow::place_on_clipboard(const std::vector<vex3d::ClipboardItem> &items) {
+  return chart_.host().place_on_clipboard(items);
+}
+std::optional<std::string> ControlWindow::choose_printer() { return chart_.host().choose_printer(); }
 void ControlWindow::show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                                 const vex3d::WindowRect &changed) {
   chart_.host().show_pixels(pixels, width, height, stride, changed);

@@ -20,6 +20,8 @@ class ControlWindow : public Vex3dWindow {
   void send_to_parent(int message, const void *data) override;
   std::optional<std::string> ask_open_file(const char *title, const char *filter) override;
   void close() override {}
+  bool place_on_clipboard(const std::vector<vex3d::ClipboardItem> &items) override;
+  std::optional<std::string> choose_printer() override;
   void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                    const vex3d::WindowRect &changed) override;
 

@@ -24,6 +24,19 @@ class HeadlessHost : public Host {
   void set_wait_cursor(bool on) override;
   void set_modified() override { ++modified_; }
   Vex3dDrawContext *device_context(std::int64_t handle) override;
+  // No clipboard: the request is counted and fails.
+  bool place_on_clipboard(const std::vector<vex3d::ClipboardItem> &) override {
+    ++clipboard_requests_;
+    return false;
+  }
+  // No print dialog, so no printer is chosen: printing through the window
+  // fails (a program that prints names its printer to the engine).
+  std::optional<std::string> choose_printer() override {
+    ++printer_requests_;
+    return std::nullopt;
+  }
+  int clipboard_requests() const { return clipboard_requests_; }
+  int printer_requests() const { return printer_requests_; }
   // Makes a context known by a handle (the host owns the context).
   std::int64_t add_device_context(Vex3dDrawContext *context);
   void bound_properties_changed() override { ++bound_changes_; }
@@ -45,6 +58,7 @@ class HeadlessHost : public Host {
   Chart3D *chart_ = nullptr;
   vex3d::WindowRect invalid_;
   bool has_invalid_ = false, captured_ = false;
+  int clipboard_requests_ = 0, printer_requests_ = 0;
   int paints_ = 0, shows_ = 0, modified_ = 0, bound_changes_ = 0, wait_depth_ = 0, wait_uses_ = 0;
   std::vector<std::vector<std::string>> frames_;
   std::string caption_;

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "page.h"
 #include "window.h"
@@ -38,6 +39,13 @@ class Host {
   // The drawing context a device handle stands for (DrawToDC), none for a
   // handle this host did not give out.
   virtual Vex3dDrawContext *device_context(std::int64_t handle) = 0;
+
+  // The clipboard: empties it and places the items; false when there is no
+  // clipboard or it cannot be opened.
+  virtual bool place_on_clipboard(const std::vector<vex3d::ClipboardItem> &items) = 0;
+  // The print dialog: the printer chosen ("" for the default one), none when
+  // the user cancelled.
+  virtual std::optional<std::string> choose_printer() = 0;
 
   // ---- dialogs and the rest
   // Opens the modal property frame with these pages (in this order) under

@@ -62,8 +62,7 @@ const ContourState *update_contours(Vex3dGraph *graph, const ContourNeeds &needs
   auto state = std::make_unique<ContourState>();
   state->source = portion_of(values, portion, state->source_rows);
   state->surface = portion_of(graph->surface_info, portion, state->surface_rows);
-  const ContourInput input{state->source, from_zones ? &state->surface : nullptr, levels_in_use(graph),
-                           needs.trace()};
+  const ContourInput input{state->source, from_zones ? &state->surface : nullptr, levels_in_use(graph), needs.trace()};
   const ContourStatus status = compute_contours(input, state->result);
   state->failed = status != ContourStatus::kDone;
   if (state->failed) {
@@ -75,6 +74,9 @@ const ContourState *update_contours(Vex3dGraph *graph, const ContourNeeds &needs
   return current_contours(graph);
 }
 
-void install_contour_hooks(EngineHooks &hooks) { hooks.levels_dropped = discard_contours; }
+void install_contour_hooks(EngineHooks &hooks) {
+  hooks.levels_dropped = discard_contours;
+  hooks.grids_prepared = discard_contours;
+}
 
 }  // namespace vex3d

@@ -40,6 +40,9 @@ void check_zone(Vex3dGraph *graph) {
 }  // namespace
 
 void graph_data_changed(Vex3dGraph *graph, DataChange what) {
+  // The contours hold the prepared grids' rows and coordinates.
+  if (what != DataChange::kRanges)
+    if (const auto dropped = hooks().grids_prepared) dropped(graph);
   if (what == DataChange::kSurface) {
     check_surface(graph);
     check_zone(graph);

@@ -42,6 +42,8 @@ struct EngineHooks {
   void (*default_contour_styles)(Vex3dGraph *graph) = nullptr;
   // Discards contours and zones computed from levels that were dropped.
   void (*levels_dropped)(Vex3dGraph *graph) = nullptr;
+  // Discards contours and zones that point into grids prepared anew.
+  void (*grids_prepared)(Vex3dGraph *graph) = nullptr;
   Vex3dDistnTable *(*read_distn_table)(const char *file, char *error) = nullptr;
   void (*free_distn_table)(Vex3dDistnTable *table) = nullptr;
   Vex3dContourStyle **(*read_contour_styles)(const char *file, char *error) = nullptr;

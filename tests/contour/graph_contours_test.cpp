@@ -10,6 +10,7 @@
 #include "data.h"
 #include "graph.h"
 #include "graph_contours.h"
+#include "graph_data.h"
 #include "graph_fixture.h"
 #include "message_capture.h"
 
@@ -128,6 +129,19 @@ TEST(GraphContours, ComputedWhenNeededAndDiscardedWithTheLevels) {
   EXPECT_EQ(vex3d::update_contours(g.get()), nullptr);
   Vex3dSetValues(g.get(), VEX3D_PROJECT_ZMIN, Vex3dProjectContours, 0);
   EXPECT_NE(vex3d::update_contours(g.get()), nullptr);
+}
+
+TEST(GraphContours, DiscardedWhenTheGridsArePreparedAgain) {
+  // The results point into the prepared grids: preparing them again (as a
+  // full page drawing does) must not leave them pointing at the old ones.
+  DataPtr d = grid(6, 6, [](int i, int j) { return double(i * j); });
+  GraphPtr g = contoured_graph(d.get(), {2.5, 8.5});
+  ASSERT_NE(vex3d::update_contours(g.get()), nullptr);
+  vex3d::refresh_graph_data(g.get());
+  EXPECT_EQ(vex3d::current_contours(g.get()), nullptr);
+  const vex3d::ContourState *again = vex3d::update_contours(g.get());
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->source.x, g->surface_info.xgrid + g->ranges.portion.first_x) << "computed from the grids in use";
 }
 
 TEST(GraphContours, WindowIsTheViewingPortion) {

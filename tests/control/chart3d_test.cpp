@@ -604,6 +604,42 @@ TEST(Chart3D, TheHostsDrawingRequestMapsTheChartOntoTheBounds) {
   Vex3dDestroyDrawContext(context);
 }
 
+// The clipboard and the print dialog are the host's: the engine reaches
+// them through the control's window.
+TEST(Chart3D, ClipboardAndPrinterGoThroughTheHost) {
+  struct Host : HeadlessHost {
+    std::vector<std::vector<vex3d::ClipboardItem>> placed;
+    int asked = 0;
+    bool place_on_clipboard(const std::vector<vex3d::ClipboardItem> &items) override {
+      placed.push_back(items);
+      return true;
+    }
+    std::optional<std::string> choose_printer() override {
+      ++asked;
+      return std::nullopt;  // the user cancelled
+    }
+  };
+  auto host = std::make_shared<Host>();
+  auto chart = Chart3D::create(host, {240, 200});
+  EXPECT_FALSE(chart->CopyToClipboard(tc3dFormatBitmap));  // no window: nothing to place it through
+  EXPECT_TRUE(host->placed.empty());
+  chart->open_window();
+  EXPECT_TRUE(chart->CopyToClipboard(tc3dFormatBitmap));
+  ASSERT_EQ(host->placed.size(), 1u);
+  ASSERT_FALSE(host->placed[0].empty());
+  EXPECT_EQ(host->placed[0][0].format, vex3d::ClipboardItem::kDib);
+  EXPECT_TRUE(chart->CopyToClipboard(tc3dFormatEnhMetafile));
+  EXPECT_EQ(host->placed.back()[0].format, vex3d::ClipboardItem::kEnhancedMetafile);
+  EXPECT_FALSE(chart->PrintChart(tc3dFormatBitmap, tc3dScaleNone, 0, 0, 0, 0));
+  EXPECT_EQ(host->asked, 1);
+  // The headless host has no clipboard.
+  auto headless = std::make_shared<HeadlessHost>();
+  auto plain = Chart3D::create(headless);
+  plain->open_window();
+  EXPECT_FALSE(plain->CopyToClipboard(tc3dFormatBitmap));
+  EXPECT_EQ(headless->clipboard_requests(), 1);
+}
+
 TEST(Module, FactoryAndUseCount) {
   ASSERT_EQ(DllCanUnloadNow(), status::kOk);
   std::optional<ClassFactory> factory;
