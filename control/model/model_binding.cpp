@@ -1,5 +1,8 @@
 #include "model_binding.h"
 
+#include <cmath>
+#include <limits>
+
 #include "colors.h"
 
 namespace tc3d {
@@ -22,6 +25,13 @@ Variant default_of(const Member &m) {
     default: return Variant(static_cast<std::int32_t>(m.attributes.default_number));
   }
 }
+
+struct Range {
+  double low, high;
+};
+constexpr double kUnbounded = std::numeric_limits<double>::max();
+// By ValueRange.
+constexpr Range kRanges[] = {{1.0, kUnbounded}, {1.0 / 30.0, 30.0}, {0.0, kUnbounded}, {0.0, 100.0}};
 
 }  // namespace
 
@@ -57,6 +67,13 @@ void put_bit(Object &o, const Member &m, std::span<Variant>, const Variant &valu
   Vex3dGetValues(graph, id, &bits, 0);
   bits = value.to_bool() ? (bits | m.binding.detail) : (bits & ~m.binding.detail);
   Vex3dSetValues(graph, id, bits, 0);
+}
+
+void put_within(Object &o, const Member &m, std::span<Variant> index, const Variant &value) {
+  const double v = value.to_double();
+  const Range &r = kRanges[m.binding.detail];
+  if (!std::isfinite(v) || v < r.low || v > r.high) raise(ErrorCode::tcErrorOutOfRange);
+  put(o, m, index, value);
 }
 
 }  // namespace model_binding_detail

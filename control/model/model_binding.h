@@ -13,11 +13,21 @@
 
 namespace tc3d {
 
+// The ranges a number of the model must lie in; outside, a write raises
+// tcErrorOutOfRange and the engine is not changed.
+enum class ValueRange : int {
+  kPerspective,  // 1 and above
+  kViewScale,    // 1/30 to 30
+  kNonNegative,
+  kPercent,  // 0 to 100
+};
+
 namespace model_binding_detail {
 Variant get(Object &o, const Member &m, std::span<Variant>);
 void put(Object &o, const Member &m, std::span<Variant>, const Variant &value);
 Variant get_bit(Object &o, const Member &m, std::span<Variant>);
 void put_bit(Object &o, const Member &m, std::span<Variant>, const Variant &value);
+void put_within(Object &o, const Member &m, std::span<Variant>, const Variant &value);
 }  // namespace model_binding_detail
 
 constexpr CountedBinding selected(int kind) {
@@ -39,4 +49,14 @@ constexpr CountedBinding selected_bit(int kind, int bit) {
   return b;
 }
 
+}  // namespace tc3d
+
+namespace tc3d {
+// A number checked against its range before it reaches the engine.
+constexpr CountedBinding selected_within(int kind, ValueRange range) {
+  CountedBinding b = selected(kind);
+  b.binding.put = &model_binding_detail::put_within;
+  b.binding.detail = static_cast<int>(range);
+  return b;
+}
 }  // namespace tc3d

@@ -82,3 +82,10 @@ class ModelObject : public GraphObject {
     return kInfo;                                                                     \
   }                                                                                   \
   const ClassInfo &Class::class_info() const { return info(); }
+
+// The start of a model class's body: its name and class information.
+#define TC3D_MODEL_CLASS_BODY(Class)                     \
+ public:                                                 \
+  static constexpr std::string_view kClassName = #Class; \
+  static const ClassInfo &info();                        \
+  const ClassInfo &class_info() const override;

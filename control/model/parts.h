@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "chart_area.h"
 #include "model_object.h"
 #include "titles.h"
 

@@ -28,9 +28,10 @@ enum SelectorKind : int {
   kSelectPositionUseDefault,  // and their use-default resources
   kSelectAdjust,
   kSelectFont,
-  kSelectLines,      // a label's text as lines of a string list (titles)
-  kSelectLabelText,  // a label's text as one string (legend title, axis titles)
-  kSelectListItem,   // a label's text as one item of a string list (index: its position)
+  kSelectLines,       // a label's text as lines of a string list (titles)
+  kSelectLabelText,   // a label's text as one string (legend title, axis titles)
+  kSelectProjection,  // a projection's resource (index: the cube face)
+  kSelectListItem,    // a label's text as one item of a string list (index: its position)
   kSelectLimit = 256,
 };
 

@@ -113,6 +113,45 @@ const PropertyCase kCases[] = {
     {"Legend.Location.Top", "Value", "LEGEND_Y", Engine::Int, Variant(), 40, 40},
     {"Header.Location.Left", "Value", "HEADER_X", Engine::Int, Variant(), 12, 12},
     {"Footer.Location.Top", "IsDefault", "FOOTER_Y_USE_DEFAULT", Engine::Int, true, false, 0},
+    // The chart area: the GRAPH_ family.
+    {"ChartArea.Border", "Type", "GRAPH_BORDER", Engine::Int, 0, 2, 2, 11},
+    {"ChartArea.Border", "Width", "GRAPH_BORDER_WIDTH", Engine::Int, 2, 4, 4},
+    {"ChartArea.Interior", "BackgroundColor", "GRAPH_BACKGROUND_COLOR", Engine::Int, -1, 0xEEEEEE, 0xEEEEEE},
+    {"ChartArea.Interior", "ForegroundColor", "GRAPH_FOREGROUND_COLOR", Engine::Int, -1, 0x202020, 0x202020},
+    {"ChartArea.Interior.Image", "Layout", "GRAPH_IMAGE_LAYOUT", Engine::Int, 1, 2, 2, 0},
+    {"ChartArea.Location.Width", "IsDefault", "GRAPH_WIDTH_USE_DEFAULT", Engine::Int, true, false, 0},
+    {"ChartArea.Location.Height", "Value", "GRAPH_HEIGHT", Engine::Int, Variant(), 150, 150},
+    // The plot cube: scales in percent of the height, the data area's background.
+    {"ChartArea.PlotCube", "XScale", "XSCALE", Engine::Double, 100.0, 150.0, 1.5, 0.0, ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.PlotCube", "YScale", "YSCALE", Engine::Double, 100.0, 50.0, 0.5, -3.0, ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.PlotCube.Interior", "BackgroundColor", "DATA_AREA_BACKGROUND_COLOR", Engine::Int, -1, 0xF0F0F0,
+     0xF0F0F0},
+    {"ChartArea.PlotCube.Ceiling.Projection", "IsContoured", "PROJECT_ZMAX", Engine::Int, false, true, 1},
+    {"ChartArea.PlotCube.Ceiling.Projection", "IsZoned", "PROJECT_ZMAX", Engine::Int, false, true, 2},
+    {"ChartArea.PlotCube.Floor.Projection", "IsZoned", "PROJECT_ZMIN", Engine::Int, false, true, 2},
+    // The view.
+    {"ChartArea.View3D", "Perspective", "PERSPECTIVE_DEPTH", Engine::Double, 2.5, 1.0, 1.0, 0.5,
+     ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.View3D", "XRotation", "XROTATION", Engine::Double, 45.0, 30.0, 30.0},
+    {"ChartArea.View3D", "YRotation", "YROTATION", Engine::Double, 0.0, 10.0, 10.0},
+    {"ChartArea.View3D", "ZRotation", "ZROTATION", Engine::Double, 45.0, 120.0, 120.0},
+    {"ChartArea.Viewport", "IsNormalized", "VIEW_NORMALIZED", Engine::Int, true, false, 0},
+    {"ChartArea.Viewport", "ScaleFactor", "VIEW_SCALE", Engine::Double, 1.0, 2.0, 2.0, 31.0,
+     ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.Viewport", "HorizontalShift", "VIEW_XTRANSLATE", Engine::Double, 0.0, 0.25, 0.25},
+    {"ChartArea.Viewport", "VerticalShift", "VIEW_YTRANSLATE", Engine::Double, 0.0, -0.5, -0.5},
+    // The surface and the bars.
+    {"ChartArea.Surface", "IsSolid", "SOLID_SURFACE", Engine::Int, false, true, 1},
+    {"ChartArea.Surface", "IsRowMeshShowing", "XMESH_SHOW", Engine::Int, true, false, 0},
+    {"ChartArea.Surface", "IsColumnMeshShowing", "YMESH_SHOW", Engine::Int, true, false, 0},
+    {"ChartArea.Surface", "RowMeshFilter", "XMESH_FILTER", Engine::Int, 1, 3, 3, -1, ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.Surface", "ColumnMeshFilter", "YMESH_FILTER", Engine::Int, 1, 4, 4, -2, ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.Bar", "RowFormat", "XBAR_FORMAT", Engine::Int, 0, 1, 1, 2},
+    {"ChartArea.Bar", "ColumnFormat", "YBAR_FORMAT", Engine::Int, 0, 1, 1, -1},
+    {"ChartArea.Bar", "RowSpacing", "XBAR_SPACING", Engine::Double, 80.0, 60.0, 60.0, 101.0,
+     ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.Bar", "ColumnSpacing", "YBAR_SPACING", Engine::Double, 80.0, 100.0, 100.0, -1.0,
+     ErrorCode::tcErrorOutOfRange},
 };
 
 TEST(ObjectModel, EveryPropertyReadsItsDefaultAndReachesItsResource) {
@@ -245,6 +284,32 @@ TEST(ObjectModel, AWriteRunsTheChartChangedProtocol) {
   Variant bad[] = {Variant(99)};
   EXPECT_NE(status_of([&] { object_at(chart, "Legend.Border")->invoke("Type", Invoke::Put, bad); }), status::kOk);
   EXPECT_FALSE(chart->modified());
+}
+
+TEST(ObjectModel, AProjectionBitChangesOnlyItself) {
+  auto chart = Chart3D::create();
+  ObjectRef floor = object_at(chart, "ChartArea.PlotCube.Floor.Projection");
+  Vex3dSetValues(chart->graph(), VEX3D_PROJECT_ZMIN, 1, 0);
+  Variant on[] = {Variant(true)}, off[] = {Variant(false)};
+  floor->invoke("IsZoned", Invoke::Put, on);
+  EXPECT_EQ(floor->invoke("IsContoured", Invoke::Get), Variant(true));
+  EXPECT_EQ(engine_int(chart->graph(), "PROJECT_ZMIN"), 3);
+  floor->invoke("IsContoured", Invoke::Put, off);
+  EXPECT_EQ(floor->invoke("IsZoned", Invoke::Get), Variant(true));
+  EXPECT_EQ(engine_int(chart->graph(), "PROJECT_ZMIN"), 2);
+  EXPECT_EQ(engine_int(chart->graph(), "PROJECT_ZMAX"), 0);
+}
+
+TEST(ObjectModel, ThePlotCubeInteriorHasNoForeground) {
+  auto chart = Chart3D::create();
+  ObjectRef interior = object_at(chart, "ChartArea.PlotCube.Interior");
+  const int foreground = engine_int(chart->graph(), "FOREGROUND_COLOR");
+  const int graph_foreground = engine_int(chart->graph(), "GRAPH_FOREGROUND_COLOR");
+  Variant red[] = {Variant(0x0000FF)};
+  interior->invoke("ForegroundColor", Invoke::Put, red);
+  EXPECT_EQ(interior->invoke("ForegroundColor", Invoke::Get), Variant(-1));
+  EXPECT_EQ(engine_int(chart->graph(), "FOREGROUND_COLOR"), foreground);
+  EXPECT_EQ(engine_int(chart->graph(), "GRAPH_FOREGROUND_COLOR"), graph_foreground);
 }
 
 TEST(ObjectModel, TheDualFormReturnsStatuses) {
