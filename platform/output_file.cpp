@@ -180,6 +180,17 @@ bool OutputFile::open(const std::string &path, std::span<const std::string> inpu
   if (!follow_links(target)) return fail_errno();
   struct stat st;
   const bool exists = stat(target.c_str(), &st) == 0;
+  // A link the kernel resolves by itself (/proc/self/fd/N names an open file,
+  // not a path) is written in place: its text names nothing to rename over.
+  struct stat through;
+  if (target != path && stat(path.c_str(), &through) == 0 &&
+      (!exists || through.st_dev != st.st_dev || through.st_ino != st.st_ino)) {
+    buffer_.resize(kBufferSize);
+    fd_ = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) return fail_errno();
+    owns_fd_ = true;
+    return true;
+  }
   if ((exists && S_ISDIR(st.st_mode)) || target.back() == '/') {
     fail("is a directory");
     return false;

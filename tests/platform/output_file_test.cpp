@@ -3,6 +3,7 @@
 #include "output_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -127,6 +128,23 @@ TEST_F(OutputFileTest, DevicesAndFifosAreWrittenDirectly) {
   reader.join();
   EXPECT_EQ(received, "through the pipe");
   EXPECT_TRUE(S_ISFIFO(mode_of(fifo)));
+}
+
+TEST_F(OutputFileTest, AnOpenFileNamedThroughProcIsWrittenInPlace) {
+  // /proc/self/fd/N is a link whose text ("/memfd:... (deleted)") names no
+  // path: following it by hand would create a stray file of that name.
+  const int fd = memfd_create("output-file-test", 0);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::write(fd, "old contents, longer", 20), 20);
+  const std::string name = "/proc/self/fd/" + std::to_string(fd);
+  char text[PATH_MAX] = {};
+  ASSERT_GT(readlink(name.c_str(), text, sizeof text - 1), 0);
+  EXPECT_EQ(put(name, "new"), "");
+  char back[32] = {};
+  EXPECT_EQ(pread(fd, back, sizeof back, 0), 3) << "written in place and truncated";
+  EXPECT_STREQ(back, "new");
+  EXPECT_FALSE(fs::exists(text)) << "no file made under the link's text";
+  close(fd);
 }
 
 TEST_F(OutputFileTest, LinksAreFollowedAndStayLinks) {
