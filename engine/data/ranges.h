@@ -36,4 +36,9 @@ struct PortionBounds {
 // bound falls between two.
 ViewingPortion viewing_portion(const Vex3dDataInfo &info, const PortionBounds &bounds);
 
+// The height of grid data at (x, y), bilinear in the grid cell holding it:
+// VALUE_UNSET for no valid grid or a place outside it, the hole value on a
+// cell with a hole corner.
+double grid_height(const Vex3dDataInfo &info, double x, double y);
+
 }  // namespace vex3d

@@ -44,6 +44,21 @@ double along(double z0, double z1, double v, const double *grid, int lower, int 
 }
 
 }  // namespace
+
+double grid_height(const Vex3dDataInfo &info, double x, double y) {
+  if (!is_grid(info) || !info.valid || info.empty || !info.xgrid || !info.ygrid || !info.values) return VALUE_UNSET;
+  if (!(info.xgrid[0] <= x && x <= info.xgrid[info.numx - 1] && info.ygrid[0] <= y && y <= info.ygrid[info.numy - 1]))
+    return VALUE_UNSET;
+  const int i = cell_of(x, info.xgrid, info.numx), j = cell_of(y, info.ygrid, info.numy);
+  const int i1 = std::min(i + 1, info.numx - 1), j1 = std::min(j + 1, info.numy - 1);
+  double *const *z = info.values;
+  const double hole = info.hole;
+  if (z[i][j] == hole || z[i1][j] == hole || z[i][j1] == hole || z[i1][j1] == hole) return hole;
+  const double low = along(z[i][j], z[i1][j], x, info.xgrid, i, i1);
+  const double high = along(z[i][j1], z[i1][j1], x, info.xgrid, i, i1);
+  return along(low, high, y, info.ygrid, j, j1);
+}
+
 }  // namespace vex3d
 
 using namespace vex3d;
@@ -56,12 +71,5 @@ extern "C" double Vex3dZInterpolate(Vex3dGraph *graph, double x, double y) {
     message(graph, "Vex3dZInterpolate: %s\n", text.c_str());
     return VALUE_UNSET;
   }
-  const int i = cell_of(x, info.xgrid, info.numx), j = cell_of(y, info.ygrid, info.numy);
-  const int i1 = std::min(i + 1, info.numx - 1), j1 = std::min(j + 1, info.numy - 1);
-  double *const *z = info.values;
-  const double hole = info.hole;
-  if (z[i][j] == hole || z[i1][j] == hole || z[i][j1] == hole || z[i1][j1] == hole) return hole;
-  const double low = along(z[i][j], z[i1][j], x, info.xgrid, i, i1);
-  const double high = along(z[i][j1], z[i1][j1], x, info.xgrid, i, i1);
-  return along(low, high, y, info.ygrid, j, j1);
+  return grid_height(info, x, y);
 }

@@ -21,23 +21,13 @@
 
 #include "anno.h"
 #include "basecube.h"
+#include "text_frame.h"
 
 namespace vex3d {
 namespace {
 
 // The space between an edge and its labels, in label heights.
 constexpr double kLabelGap = 0.6;
-
-// Text that runs within this ratio of vertical (dx / dy, about 6 degrees)
-// reads bottom to top; all other text reads left to right.
-constexpr double kNearVertical = 0.1;
-
-struct Vec2 {
-  double x = 0, y = 0;
-};
-
-Vec3 operator+(const Vec3 &a, const Vec3 &b) { return Vec3{a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 operator*(const Vec3 &a, double s) { return Vec3{a.x * s, a.y * s, a.z * s}; }
 
 Vec3 unit(int axis, double sign = 1) {
   Vec3 v;
@@ -47,19 +37,6 @@ Vec3 unit(int axis, double sign = 1) {
 
 double component(const Vec3 &v, int axis) { return axis == 0 ? v.x : axis == 1 ? v.y : v.z; }
 
-// The cube-to-projected-plane map used for the layout: y upward.
-struct Projection {
-  Matrix m;
-  Vec2 operator()(const Vec3 &p) const {
-    const Point4 q = transform_point(m, Point4{p.x, p.y, p.z, 1});
-    return Vec2{q.x, q.y};
-  }
-  Vec2 direction(const Vec3 &at, const Vec3 &d) const {
-    const Vec2 a = (*this)(at), b = (*this)(at + d);
-    return Vec2{b.x - a.x, b.y - a.y};
-  }
-};
-
 // Where an axis is annotated: the edge line through `middle` (the edge point
 // at axis coordinate 0), the axis direction, and the outward direction within
 // the plane that carries the text.
@@ -68,25 +45,6 @@ struct EdgeFrame {
   Vec3 middle;
   Vec3 outward;
 };
-
-// Text direction u and downward direction v of a text plane, chosen so that
-// the text reads left to right (or bottom to top) and is not mirrored.
-struct TextFrame {
-  Vec3 u, v;
-};
-
-TextFrame text_frame(const Projection &project, const Vec3 &at, Vec3 u, Vec3 v) {
-  const double probe = 0.01;
-  const Vec2 du = project.direction(at, u * probe);
-  const bool near_vertical = std::fabs(du.x) < kNearVertical * std::fabs(du.y);
-  const bool backward = near_vertical ? du.y < 0 : du.x < 0;
-  if (backward) u = u * -1;
-  const Vec2 pu = project.direction(at, u * probe), pv = project.direction(at, v * probe);
-  // Text y runs downward: in the projected plane (y up) v must lie clockwise
-  // of u.
-  if (pu.x * pv.y - pu.y * pv.x > 0) v = v * -1;
-  return TextFrame{u, v};
-}
 
 PlacedText place(TextRole role, const std::string &text, const TextFrame &f, const Vec3 &origin, double width,
                  double height) {

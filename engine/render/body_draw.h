@@ -14,15 +14,15 @@ void draw_scatter_cell(BodyPass &pass, int column, int row, int tag);
 
 // ---- Chart labels inside the body
 //
-// Chart labels attached to data must be hidden by the body in front of them:
-// a cell drawer draws the labels attached inside its cell that lie on the
-// hidden side of the surface before the cell and the others after it, and
-// point data merge their labels into the point order. These are the places
-// where that happens; the labels themselves are drawn by the page's chart
-// labels, which do not exist yet, so no cell holds a label today.
+// Chart labels attached to data are hidden by the body in front of them: a
+// cell drawer draws the labels of its cell that lie on the hidden side of the
+// surface before the cell and the others after it, and point data merge
+// their labels into the point order.
 enum class LabelSide { kBehind, kInFront };
-inline void draw_cell_labels(BodyPass &, int /*column*/, int /*row*/, LabelSide) {}
-inline void draw_point_labels_farther_than(BodyPass &, double /*distance*/) {}
+void draw_cell_labels(BodyPass &pass, int column, int row, LabelSide side);
+// Draws the pending labels of point data farther from the eye than
+// `distance`; every one left for a negative distance.
+void draw_point_labels_farther_than(BodyPass &pass, double distance);
 // Whether any chart label is attached to data (by index or by point).
 bool has_data_labels(const Vex3dGraph *graph);
 

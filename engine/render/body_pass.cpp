@@ -44,6 +44,7 @@ BodyPass::BodyPass(Vex3dGraph *g, BodyState &s, const ViewState &v)
   area =
       Rect{r.x * coordinate_factor, r.y * coordinate_factor, r.width * coordinate_factor, r.height * coordinate_factor};
   z_floor = v.cube.box.min[2];
+  labels = index_body_labels(*this);
 }
 
 DevicePoint BodyPass::project(double x, double y, double z) const {

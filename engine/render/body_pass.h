@@ -5,6 +5,7 @@
 #include "body_canvas.h"
 #include "body_state.h"
 #include "cell_colors.h"
+#include "chart_labels.h"
 #include "painter_table.h"
 #include "view_state.h"
 
@@ -43,12 +44,17 @@ struct BodyPass {
   Rect area;           // the chart area in device units
   double z_floor = 0;  // the lower end of the z axis, where walls end
   int coordinate_factor = 1;
+  LabelIndex labels;   // the data labels in the places the body draws them
 
   // The device point of data point (x, y, z) through the composite transform.
   DevicePoint project(double x, double y, double z) const;
   // Whether a device box lies wholly outside the chart area.
   bool outside_area(int x0, int y0, int x1, int y1) const;
 };
+
+// The placed data labels of the pass by the grid element whose drawing
+// carries them (or, for point data, by distance from the eye).
+LabelIndex index_body_labels(const BodyPass &pass);
 
 // ---- Painters (steps by mode, painter_table.h)
 

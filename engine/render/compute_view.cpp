@@ -5,6 +5,7 @@
 
 #include "anno.h"
 #include "basecube.h"
+#include "chart_labels.h"
 #include "draw_ops.h"
 #include "gl.h"
 
@@ -55,6 +56,7 @@ void project_corners(ViewState &v) {
 void compute_view(Vex3dGraph *graph, const TextMeasure &measure) {
   ViewState &v = view_state(graph);
   compute_half_extents(graph);
+  place_data_labels(graph);  // their room in the z range comes before the ticks
   v.mode = draws_three_d(graph) ? DrawMode::kThreeD : DrawMode::kFlat;
   v.half[0] = graph->x.normalized_scale;
   v.half[1] = graph->y.normalized_scale;
@@ -86,6 +88,7 @@ void compute_view(Vex3dGraph *graph, const TextMeasure &measure) {
   multiply(wp, v.rotation, v.cube_to_device);
   multiply(v.cube_to_device, v.normalize, v.transform);
   v.computed = true;
+  project_data_labels(graph, v);
 }
 
 void compute_view(Vex3dGraph *graph) { compute_view(graph, AxisFontMeasure(graph)); }

@@ -96,6 +96,7 @@ void draw_three_d(Vex3dGraph *graph, const ViewState &view) {
   pass.canvas.forget();
   if (grid_data(graph)) draw_grid_body(pass);
   if (point_data(graph)) draw_point_data(pass);
+  draw_remaining_data_labels(graph);  // those no element of the body carried
   if (projecting) {
     // Seen from outside, a plane lies in front of the body: over it, and
     // under the cube's front edges.
@@ -137,6 +138,7 @@ void draw_flat_map(Vex3dGraph *graph, const ViewState &view) {
     for (int i = 0; i < grid.nx; ++i)
       for (int j = 0; j < grid.ny; ++j) draw_scatter_cell(pass, i, j, 1);
   }
+  draw_remaining_data_labels(graph);
 }
 
 // The chart area's background, then `draw` clipped to the area when the view
@@ -155,6 +157,7 @@ void draw_in_chart_area(Vex3dGraph *graph, Draw draw) {
 
 void draw_chart(Vex3dGraph *graph) {
   draw_in_chart_area(graph, [graph](const ViewState &view) {
+    start_label_drawing(graph);
     if (view.mode == DrawMode::kFlat)
       draw_flat_map(graph, view);
     else

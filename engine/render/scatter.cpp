@@ -107,8 +107,8 @@ void draw_scatter_cell(BodyPass &pass, int i, int j, int /*tag*/) {
   const GridValues &v = pass.values;
   const DevicePoint point = grid.at(i, j);
   const DevicePoint foot = pass.project(v.x[i], v.y[j], foot_height(pass.graph, v.hole));
-  if (culled(pass, point, foot)) return;
-  draw_symbol_and_drop_line(pass, point, foot, series_style(pass.graph, 0));
+  if (!culled(pass, point, foot)) draw_symbol_and_drop_line(pass, point, foot, series_style(pass.graph, 0));
+  draw_cell_labels(pass, i, j, LabelSide::kInFront);
 }
 
 void draw_point_data(BodyPass &pass) {
