@@ -48,9 +48,10 @@ struct ImageRecord {
   std::unique_ptr<LayerState> picture;  // loaded on the next drawing
 };
 
-// The header and the footer.
-struct Region {
-  explicit Region(int region_code) : code(region_code) {}
+// Lines of text in a box with its colours, picture and border: the header,
+// the footer and every chart label.
+struct TitleBlock {
+  explicit TitleBlock(int region_code) : code(region_code) {}
   FontRecord font;
   BackgroundColor background;
   int foreground = 0;
@@ -58,13 +59,18 @@ struct Region {
   ImageRecord image;
   int image_minimum_size = 0;
   Rect rect, previous;
-  int x = 0, y = 0;
-  int x_use_default = 0, y_use_default = 0;
   StringList strings;
   int adjust = 0;
   int shown = 1;
   int border = 0;
   int border_width = 0;
+};
+
+// The header or the footer: a title block at a place of the page.
+struct Region : TitleBlock {
+  explicit Region(int region_code) : TitleBlock(region_code) {}
+  int x = 0, y = 0;
+  int x_use_default = 0, y_use_default = 0;
 };
 
 // Grid lines of one axis: the style in force and the default it returns to.
@@ -135,20 +141,11 @@ struct ComputedLevels {
 
 }  // namespace vex3d
 
-struct Vex3dText {
+// A chart label: a title block placed at a pixel or at a place in the data.
+struct Vex3dText : vex3d::TitleBlock {
+  Vex3dText() : TitleBlock(kTextCode) {}
+  static constexpr int kTextCode = -6;
   Vex3dGraph *graph = nullptr;
-  vex3d::FontRecord font;
-  vex3d::BackgroundColor background;
-  int foreground = 0;
-  int code = -6;
-  vex3d::ImageRecord image;
-  int image_minimum_size = 0;
-  vex3d::Rect rect, previous;
-  vex3d::StringList strings;
-  int adjust = 0;
-  int shown = 1;
-  int border = 0;
-  int border_width = 0;
   int attach_index_point = 0, attach_index_series = 0, attach_index_x = 0, attach_index_y = 0;
   int attach_method = 0;
   int attach_pixel_x = 0, attach_pixel_y = 0;

@@ -175,16 +175,42 @@ extern "C" int Vex3dSetValueString(Vex3dGraph *graph, int id, const char *text) 
   return 1;
 }
 
-extern "C" int Vex3dGetValueString(Vex3dGraph *graph, int id, char **text) {
-  if (!graph || !text) return 0;
-  const ResourceRow *row = find_row(id);
-  if (!row || row->owner == Owner::Text) return 0;
-  run_layout_if_stale(graph);
-  const std::optional<std::string> form = to_text(row->type, get_field(*row, graph));
+namespace {
+// The text form of a row's value in a record, in a new text the caller frees.
+int copy_text_form(const ResourceRow &row, void *record, char **text) {
+  const std::optional<std::string> form = to_text(row.type, get_field(row, record));
   if (!form) return 0;
   char *copy = static_cast<char *>(std::malloc(form->size() + 1));
   if (!copy) return 0;
   std::memcpy(copy, form->c_str(), form->size() + 1);
   *text = copy;
   return 1;
+}
+}  // namespace
+
+extern "C" int Vex3dGetValueString(Vex3dGraph *graph, int id, char **text) {
+  if (!graph || !text) return 0;
+  const ResourceRow *row = find_row(id);
+  if (!row || row->owner == Owner::Text) return 0;
+  run_layout_if_stale(graph);
+  return copy_text_form(*row, graph, text);
+}
+
+extern "C" int Vex3dTextSetValueString(Vex3dText *text, int id, const char *value) {
+  if (!text || !value) return 0;
+  const ResourceRow *row = find_row(id);
+  if (!row || row->owner != Owner::Text) return 0;
+  std::optional<Converted> converted = from_text(row->type, value);
+  if (!converted) return 0;
+  text_set_resource(text, id, converted->value);
+  Vex3dRepaint(text->graph, 0);
+  return 1;
+}
+
+extern "C" int Vex3dTextGetValueString(Vex3dText *text, int id, char **value) {
+  if (!text || !value) return 0;
+  const ResourceRow *row = find_row(id);
+  if (!row || row->owner != Owner::Text) return 0;
+  run_layout_if_stale(text->graph);
+  return copy_text_form(*row, text, value);
 }

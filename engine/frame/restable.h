@@ -75,6 +75,9 @@ int Vex3dSetValueString(Vex3dGraph *graph, int id, const char *text);
 /* The text form of a graph resource in a new text that the caller frees with
  * free(); true when a text form was produced. */
 int Vex3dGetValueString(Vex3dGraph *graph, int id, char **text);
+/* The same for a text's resources (TEXT_...). */
+int Vex3dTextSetValueString(Vex3dText *text, int id, const char *value);
+int Vex3dTextGetValueString(Vex3dText *text, int id, char **value);
 
 /* The name of a resource ("ZMIN"), or "" for an identifier that names none. */
 const char *Vex3dResourceName(int id);

@@ -27,8 +27,9 @@ constexpr int kLargestSide = 8192;
 
 void print_usage(const char *name) {
   std::fprintf(stderr,
-               "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT [--size WxH] [--debug] [--format NAME] [--quality N]\n"
-               "       [--grayscale] [--progressive] [--optimize] [--interlace] [--bits N]\n",
+               "usage: torvane3d %s [DATAFILE] [STEP...] -o OUT [--size WxH] [--label \"STEP...\"]... [--debug]\n"
+               "       [--format NAME] [--quality N] [--grayscale] [--progressive] [--optimize] [--interlace]\n"
+               "       [--bits N]\n",
                name);
 }
 
@@ -47,6 +48,10 @@ bool read_size(const char *text, int &width, int &height) {
 bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
   for (std::size_t k = 0; k < args.size(); ++k) {
     if (take_common_arg(args, k, o)) continue;
+    if (std::strcmp(args[k], "--label") == 0 && k + 1 < args.size()) {
+      o.labels.emplace_back(args[++k]);
+      continue;
+    }
     const int size = take_size_arg(name, args, k, o);
     if (size < 0) return false;
     if (size > 0) continue;
@@ -117,6 +122,20 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
   }
   for (const std::string &step : o.steps)
     if (apply_step(g, step, stdout, stderr) != StepResult::Done) return false;
+  for (const std::string &steps : o.labels) {
+    Vex3dText *label = Vex3dCreateText(g);
+    if (!label) {
+      std::fprintf(stderr, "torvane3d: out of memory\n");
+      return false;
+    }
+    for (const std::string &step : split_steps(steps)) {
+      const StepResult result = apply_label_step(label, g, step, stdout, stderr);
+      if (result == StepResult::NotAStep)
+        std::fprintf(stderr, "torvane3d %s: '%s' in --label is not a step (NAME=TEXT or NAME?)\n", name,
+                     printable(step).c_str());
+      if (result != StepResult::Done) return false;
+    }
+  }
   return true;
 }
 

@@ -1,6 +1,6 @@
 // Drawing the page of a new graph into a picture file: what the commands
 // that write pictures (render, cube) share. Their arguments are
-//   [DATAFILE] [STEP...] -o OUT [--size WxH] [--debug] [picture options]
+//   [DATAFILE] [STEP...] -o OUT [--size WxH] [--label "STEP..."]... [--debug] [picture options]
 // the format by OUT's extension or --format, with the options of
 // picture_format.h;
 // without a data file the built-in chart is drawn: the peaks function on a
@@ -12,6 +12,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "output.h"
 #include "owned.h"
@@ -26,6 +28,7 @@ namespace torvane3d_cli {
 struct ChartOptions : CommonArgs {
   int width = 800, height = 600;
   PictureOptions picture;  // render and cube: the file's format and its options
+  std::vector<std::string> labels;  // --label: the steps of one new chart label each
 };
 
 // Takes "--size WxH" at args[k] (moving k onto its value): 1 when taken, 0

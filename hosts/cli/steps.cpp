@@ -29,15 +29,6 @@ bool is_step(const std::string &arg) {
 
 namespace {
 
-// The resource's value as text; "" when it has none.
-std::string value_text(Vex3dGraph *graph, int id) {
-  char *text = nullptr;
-  if (!Vex3dGetValueString(graph, id, &text)) return "";
-  std::string value = text;
-  std::free(text);
-  return value;
-}
-
 // The text read whole as a number.
 bool whole_number_text(const std::string &text, double &v) {
   char *end = nullptr;
@@ -68,17 +59,43 @@ void reject_argument(const char *command, const std::string &arg, bool not_a_ste
   std::fprintf(stderr, "%s%s\n", hint.empty() ? "" : "; ", hint.c_str());
 }
 
-StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out, std::FILE *err) {
+namespace {
+
+// What a step sets: the graph, or one of its chart labels.
+struct StepTarget {
+  Vex3dGraph *graph;
+  Vex3dText *text;  // null: the graph itself
+
+  int owner() const { return text ? VEX3D_OWNER_TEXT : VEX3D_OWNER_GRAPH; }
+  const char *kind() const { return text ? "label" : "graph"; }
+  bool set(int id, const char *value) const {
+    return (text ? Vex3dTextSetValueString(text, id, value) : Vex3dSetValueString(graph, id, value)) != 0;
+  }
+  bool get(int id, char **value) const {
+    return (text ? Vex3dTextGetValueString(text, id, value) : Vex3dGetValueString(graph, id, value)) != 0;
+  }
+  // The resource's value as text; "" when it has none.
+  std::string value_text(int id) const {
+    char *value = nullptr;
+    if (!get(id, &value)) return "";
+    std::string copy = value;
+    std::free(value);
+    return copy;
+  }
+};
+
+StepResult apply_to(const StepTarget &target, const std::string &step, std::FILE *out, std::FILE *err) {
+  Vex3dGraph *graph = target.graph;
   if (!is_step(step)) return StepResult::NotAStep;
   const std::string name = step_name(step);
   const int id = Vex3dResourceId(name.c_str());
-  if (id == 0 || Vex3dResourceOwner(id) != VEX3D_OWNER_GRAPH) {
-    std::fprintf(err, "torvane3d: unknown graph resource '%s'\n", printable(name).c_str());
+  if (id == 0 || Vex3dResourceOwner(id) != target.owner()) {
+    std::fprintf(err, "torvane3d: unknown %s resource '%s'\n", target.kind(), printable(name).c_str());
     return StepResult::UnknownName;
   }
   if (step[name.size()] == '?') {
     char *text = nullptr;
-    if (!Vex3dGetValueString(graph, id, &text)) {
+    if (!target.get(id, &text)) {
       std::fprintf(out, "%s has no text form\n", name.c_str());
       return StepResult::Done;
     }
@@ -87,15 +104,15 @@ StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out
     return StepResult::Done;
   }
   const std::string value = step.substr(name.size() + 1);
-  const std::string before = value_text(graph, id);
+  const std::string before = target.value_text(id);
   bool set = false;
-  const Messages said = messages_of(graph, [&] { set = Vex3dSetValueString(graph, id, value.c_str()) != 0; });
+  const Messages said = messages_of(graph, [&] { set = target.set(id, value.c_str()); });
   say(said);
   if (!set) {
     std::fprintf(err, "Setting resource %s to %s did NOT succeed!\n", name.c_str(), printable(value).c_str());
     return StepResult::Failed;
   }
-  const std::string after = value_text(graph, id);
+  const std::string after = target.value_text(id);
   // A number its rule refuses leaves the resource as it was, silently.
   double asked = 0, kept = 0;
   const bool refused_number = said.empty() && after == before && whole_number_text(value, asked) &&
@@ -107,6 +124,44 @@ StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out
   if (!refused_number && (after.empty() ? only_warnings(said) : after != before)) return StepResult::Done;
   std::fprintf(err, "torvane3d: %s=%s was refused\n", name.c_str(), printable(value).c_str());
   return StepResult::Failed;
+}
+
+}  // namespace
+
+StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out, std::FILE *err) {
+  return apply_to(StepTarget{graph, nullptr}, step, out, err);
+}
+
+StepResult apply_label_step(Vex3dText *label, Vex3dGraph *graph, const std::string &step, std::FILE *out,
+                            std::FILE *err) {
+  return apply_to(StepTarget{graph, label}, step, out, err);
+}
+
+std::vector<std::string> split_steps(const std::string &text) {
+  std::vector<std::string> steps;
+  std::string step;
+  int depth = 0;
+  bool quoted = false, escaped = false;
+  for (char c : text) {
+    if (escaped) {
+      escaped = false;
+    } else if (c == '\\') {
+      escaped = true;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && c == '(') {
+      ++depth;
+    } else if (!quoted && c == ')' && depth > 0) {
+      --depth;
+    } else if (!quoted && depth == 0 && (c == ' ' || c == '\t' || c == '\n')) {
+      if (!step.empty()) steps.push_back(step);
+      step.clear();
+      continue;
+    }
+    step += c;
+  }
+  if (!step.empty()) steps.push_back(step);
+  return steps;
 }
 
 Vex3dData *read_data(const char *command, const char *file) {

@@ -19,6 +19,15 @@ enum class StepResult { Done, Failed, UnknownName, NotAStep };
 // step; a value it puts in range is taken, with its message.
 StepResult apply_step(Vex3dGraph *graph, const std::string &step, std::FILE *out, std::FILE *err);
 
+// The same for a step that sets a resource of one of the graph's chart
+// labels (TEXT_...).
+StepResult apply_label_step(Vex3dText *label, Vex3dGraph *graph, const std::string &step, std::FILE *out,
+                            std::FILE *err);
+
+// The steps of one argument ("TEXT_STRINGS=(Two words) TEXT_SHOW=1"):
+// split at blanks outside parentheses and double quotes.
+std::vector<std::string> split_steps(const std::string &text);
+
 // Reads a data file for the command; null after "torvane3d COMMAND: REASON"
 // on stderr (the reader's message, or that the name is a directory).
 Vex3dData *read_data(const char *command, const char *file);

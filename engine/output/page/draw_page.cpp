@@ -12,6 +12,7 @@
 #include "page_drawing.h"
 #include "page_regions.h"
 #include "palette.h"
+#include "pixel_labels.h"
 #include "rect_ops.h"
 #include "w_render.h"
 
@@ -111,14 +112,6 @@ void draw_whole_area_border(Vex3dGraph *g, const Rect &area) {
                   0);
 }
 
-// A chart label attached by pixel may lie over any region; a drawing that
-// leaves any region alone could leave it half covered.
-bool has_pixel_label(const Vex3dGraph *g) {
-  for (const auto &text : g->texts)
-    if (text->attach_method == Vex3dAttachPixel) return true;
-  return false;
-}
-
 }  // namespace
 
 PageDrawing draw_page(Vex3dGraph *g, int mask) {
@@ -127,6 +120,8 @@ PageDrawing draw_page(Vex3dGraph *g, int mask) {
   OutputState &out = output_state(g);
   for (int attempt = 0; attempt < 2; ++attempt) {
     mask |= g->change_mask;
+    // A label attached by pixel may lie over any region: a drawing that
+    // left any region alone could leave it half covered.
     if (mask != 0 && mask != VEX3D_CHANGE_ALL && has_pixel_label(g)) mask = VEX3D_CHANGE_ALL;
     if (prepare(g, mask)) break;
   }
@@ -159,7 +154,7 @@ PageDrawing draw_page(Vex3dGraph *g, int mask) {
     result.changed = united_rect(result.changed, region.current(*g));
     draw_region(g, region.bit);
   }
-  // Chart labels attached by pixel are drawn here, once chart labels are drawn.
+  draw_pixel_labels(g);
   draw_whole_area_border(g, area);
 
   for (const PageRegion &region : kPageRegions) region.previous(*g) = region.current(*g);

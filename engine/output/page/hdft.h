@@ -12,11 +12,11 @@ struct Size {
 // The size of the title's block: the bounding box of its lines in its font,
 // plus its border's room; 0 x 0 when the lines take no room (no text), and
 // then the title is not shown.
-Size title_size(Vex3dGraph *graph, Region &title);
+Size title_size(Vex3dGraph *graph, TitleBlock &title);
 
 // Draws the title's block at its rectangle: its background when it has its
 // own, its picture, its border and its lines aligned by its adjust.
-void draw_title(Vex3dGraph *graph, Region &title);
+void draw_title(Vex3dGraph *graph, TitleBlock &title);
 
 // The background record and the text colour a region takes: its own, or the
 // whole area's while its own is unset.

@@ -11,7 +11,7 @@ namespace vex3d {
 namespace {
 
 // The lines' room inside the border on each side.
-int text_inset(const Region &title) { return title_border_allowance(title.border, title.border_width) / 2; }
+int text_inset(const TitleBlock &title) { return title_border_allowance(title.border, title.border_width) / 2; }
 
 }  // namespace
 
@@ -21,7 +21,7 @@ BackgroundColor &region_background(Vex3dGraph *graph, BackgroundColor &own) {
 
 int region_foreground(const Vex3dGraph *graph, int own) { return own != COLOR_UNSET ? own : graph->foreground; }
 
-Size title_size(Vex3dGraph *graph, Region &title) {
+Size title_size(Vex3dGraph *graph, TitleBlock &title) {
   const std::vector<std::string> &lines = title.strings.items();
   graph->draw_ops->setfont(graph, &title.font);
   long long width = 0;
@@ -38,7 +38,7 @@ Size title_size(Vex3dGraph *graph, Region &title) {
   return Size{static_cast<int>(std::min(width + room, kCap)), static_cast<int>(std::min(height + room, kCap))};
 }
 
-void draw_title(Vex3dGraph *graph, Region &title) {
+void draw_title(Vex3dGraph *graph, TitleBlock &title) {
   const Rect &r = title.rect;
   if (!title.shown || empty_rect(r)) return;
   Vex3dSetDrawingMode(graph, VEX3D_MODE_NEUTRAL, 0);
