@@ -38,6 +38,20 @@ expect_picture(render 2 "--size takes WIDTHxHEIGHT" 0 --size 100000x100000)
 expect_picture(render 2 "--size takes WIDTHxHEIGHT" 0 --size 0x10)
 expect_picture(render 2 "unexpected argument '--bogus'" 0 --bogus)
 
+# Chart labels: each --label makes one and applies its steps; a bad step fails the command.
+set(summit "TEXT_STRINGS=(Summit) TEXT_ATTACH_METHOD=AttachPoint TEXT_ATTACH_POINT_X=0 TEXT_ATTACH_POINT_Y=1.6 TEXT_ATTACH_POINT_Z=1e308 TEXT_OFFSET_X=60 TEXT_OFFSET_Y=-40")
+set(boxed "TEXT_STRINGS=(\"A pixel label\") TEXT_ATTACH_PIXEL_X=40 TEXT_ATTACH_PIXEL_Y=40 TEXT_BORDER=BorderPlain")
+expect_picture(render 0 "^$" 1 --size 200x150 --label "${summit}" --label "${boxed}")
+file(SHA256 ${OUT}/out.png labelled)
+expect_picture(render 0 "^$" 1 --size 200x150)
+file(SHA256 ${OUT}/out.png plain)
+if(labelled STREQUAL plain)
+  message(FATAL_ERROR "render --label: the labels changed nothing in the picture")
+endif()
+expect_picture(render 1 "unknown label resource 'XROTATION'" 0 --label "XROTATION=30")
+expect_picture(render 1 "TEXT_ATTACH_POINT_X=nan was refused" 0 --label "TEXT_ATTACH_POINT_X=nan")
+expect_picture(render 1 "'nonsense' in --label is not a step" 0 --label "TEXT_SHOW=1 nonsense")
+
 # The cube shares render's arguments, data and messages.
 expect_picture(cube 0 "^$" 1)                                             # the built-in chart's cube
 expect_picture(cube 0 "^$" 1 ${DIR}/files/grid.dat XROTATION=-90 --size 120x90)
