@@ -75,24 +75,18 @@ void draw_cell_labels(BodyPass &pass, int column, int row, LabelSide side) {
   if (cells.empty()) return;
   const int cell = column * pass.labels.rows + row;
   auto first = std::lower_bound(cells.begin(), cells.end(), cell, [](const CellLabel &l, int c) { return l.cell < c; });
-  bool drew = false;
   for (auto it = first; it != cells.end() && it->cell == cell; ++it) {
     if (it->hidden != (side == LabelSide::kBehind)) continue;
     draw_data_label(pass.graph, *it->text);
-    drew = true;
   }
-  if (drew) pass.canvas.forget();  // the labels set their own pen and fill
 }
 
 void draw_point_labels_farther_than(BodyPass &pass, double distance) {
   LabelIndex &index = pass.labels;
-  bool drew = false;
   while (index.next_point < index.points.size() &&
          (distance < 0 || index.points[index.next_point].distance > distance)) {
     draw_data_label(pass.graph, *index.points[index.next_point++].text);
-    drew = true;
   }
-  if (drew) pass.canvas.forget();
 }
 
 }  // namespace vex3d
