@@ -121,9 +121,10 @@ constexpr const char *kNoMemory = "Unable to allocate memory for contour styles.
 // Reads every style of the file; null with the reason in `failure`.
 Vex3dContourStyle **read_styles(std::FILE *file, const char *name, std::string &failure) {
   CStyleTable table;
-  LineReader lines(file);
+  LineReader lines(file, name);
   std::string_view text;
-  for (int number = 1; lines.next(text); ++number) {
+  while (lines.next(text)) {
+    const int number = lines.number();
     if (text.front() == '!') continue;
     text = without_line_feed(text);
     if (text.empty()) continue;
@@ -144,8 +145,8 @@ Vex3dContourStyle **read_styles(std::FILE *file, const char *name, std::string &
       return nullptr;
     }
   }
-  if (lines.failed()) {
-    failure = formatted("Unable to read data from %s\n", name);
+  if (lines.failed() || !lines.failure().empty()) {
+    failure = lines.failed() ? formatted("Unable to read data from %s\n", name) : lines.failure();
     return nullptr;
   }
   Vex3dContourStyle **styles = table.release();

@@ -104,6 +104,15 @@ class StringList {
   bool present_ = false;
 };
 
+// The most levels a user's table may hold. Drawing works per level and per
+// cell (each level is traced through every cell it crosses, each zone filled
+// and listed in the legend), so a table of a million levels made a 20 x 20
+// chart take gigabytes; a thousand is ten times the most levels the graph
+// computes itself (NUM_DISTN_LEVELS) and keeps the work of any table bounded.
+// Larger tables are refused where they come in: the DISTN_TABLE set and the
+// levels file reader.
+constexpr int kMaxTableLevels = 1000;
+
 // The user's contour levels: sorted, free of duplicates, never an empty array.
 class DistnTableCopy {
  public:
