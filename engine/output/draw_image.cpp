@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "diagnostics.h"
 #include "image_layout.h"
 #include "output_state.h"
 #include "palette.h"
@@ -48,7 +49,7 @@ std::vector<std::uint32_t> tiled_pixels(const std::vector<std::uint32_t> &argb, 
 }
 
 void draw_bitmap(platform::DrawContext &ctx, const Picture &pic, const ImagePlacement &place, const MetaRect &box) {
-  const std::vector<std::uint32_t> argb = bitmap_argb(pic);
+  const std::vector<std::uint32_t> &argb = converted_pixels(pic);
   if (argb.empty()) return;
   if (!place.tiled) {
     ctx.draw_image(platform::ImageView{argb.data(), pic.width, pic.height, pic.width}, box_of(place.rect));
@@ -98,7 +99,15 @@ extern "C" void vex3d_win_drawimage(Vex3dGraph *graph, vex3d::ImageRecord *image
     draw_bitmap(*ctx, pic, place, box);
   } else {
     OperationCanvas canvas(graph, clip);
-    for (const MetaRect &copy : image_copies(place, box, kMaxPlayedTiles)) play_metafile(pic, copy, canvas);
+    PlayBudget budget;
+    budget.visible = clip;
+    for (const MetaRect &copy : image_copies(place, box, kMaxPlayedTiles)) {
+      play_metafile(pic, copy, canvas, budget);
+      if (budget.spent()) {
+        message(graph, "Picture %s is too costly to draw: drawn in part", c_text(image->file));
+        break;
+      }
+    }
   }
   // The picture leaves the drawing state as it found it.
   out.pen = saved_pen;

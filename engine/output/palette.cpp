@@ -40,7 +40,7 @@ class Collector {
       for (int i = 0; i < pic->palette_colors && full() == false; ++i) add(pic->palette_color(i));
       return;
     }
-    for (const std::uint32_t p : bitmap_argb(*pic)) {
+    for (const std::uint32_t p : converted_pixels(*pic)) {
       if (full()) return;
       const int c = static_cast<int>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
       if (std::find(colors_.begin(), colors_.end(), c) == colors_.end()) add(c);
