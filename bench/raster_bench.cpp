@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -84,14 +85,15 @@ const std::vector<Line> &lines() {
 struct TableTarget {
   explicit TableTarget(bool fast_paths) : graph(Vex3dCreateGraph()), raster(kWidth, kHeight) {
     raster.set_fast_paths(fast_paths);
-    vex3d::set_current_context(graph, &raster);
+    current.emplace(graph, &raster);
   }
   ~TableTarget() {
-    vex3d::set_current_context(graph, nullptr);
+    current.reset();
     Vex3dDestroyGraph(graph);
   }
   Vex3dGraph *graph;
   vex3d::platform::RasterContext raster;
+  std::optional<vex3d::CurrentContextScope> current;
 };
 
 void polygons_through_table(benchmark::State &state, bool fast_paths) {

@@ -26,6 +26,8 @@ packages=(
   # independent readers of the files export writes: metafiles, PDF, SVG,
   # JPEG, PNG and BMP (tests only)
   libwmf-bin emf2svg poppler-utils librsvg2-bin libjpeg-turbo-progs python3-pil
+  # the Type 1 fonts the plain metafile reader draws text with
+  gsfonts
 )
 
 missing=()

@@ -42,6 +42,13 @@ struct BackgroundColor {
   int device[2] = {-1, -1};
 };
 
+// How many times the pen and the brush were changed through the operation
+// table; the output layer counts each change. One who keeps the colour it set
+// last compares the counts to know that nobody has set another since.
+struct DrawStateChanges {
+  unsigned long pen = 0, brush = 0;
+};
+
 struct ImageRecord {
   int layout = 0;
   OwnedText file;
@@ -223,7 +230,8 @@ struct Vex3dGraph {
   // Binding to the platform and working state of later layers.
   Vex3dWindow *window = nullptr;
   Vex3dWindow *parent = nullptr;
-  const Vex3dDrawOps *draw_ops = nullptr;        // the drawing operations in use
+  const Vex3dDrawOps *draw_ops = nullptr;       // the drawing operations in use
+  vex3d::DrawStateChanges draw_state_changes;   // made through draw_ops
   std::unique_ptr<vex3d::LayerState> output;    // drawing contexts, buffer, palette
   std::unique_ptr<vex3d::LayerState> view;      // matrices of the current view
   std::unique_ptr<vex3d::LayerState> contours;  // contour and zone working state

@@ -16,10 +16,9 @@ WindowRect window_rect(const Rect &r) { return WindowRect{r.x, r.y, r.width, r.h
 // Draws the page with the mask into a context, which is current meanwhile;
 // the part of the surface the drawing changed.
 WindowRect draw_into(Vex3dGraph *g, platform::DrawContext *context, int mask) {
-  platform::DrawContext *previous = set_current_context(g, context);
+  const CurrentContextScope current(g, context);
   prepare_context(g);
   const PageDrawing drawing = draw_page(g, mask);
-  set_current_context(g, previous);
   return drawing.drawn ? window_rect(drawing.changed) : WindowRect{};
 }
 

@@ -10,7 +10,10 @@
 namespace vex3d {
 namespace {
 
-void push_pen(OutputState &out) {
+// Every change of the pen or the brush is counted in the graph, whose chart
+// body keeps the colours it set last (render/body_canvas.h).
+void push_pen(Vex3dGraph *graph, OutputState &out) {
+  ++graph->draw_state_changes.pen;
   out.state.pen = make_pen(out.pen);
   if (out.context) out.context->set_pen(out.state.pen);
 }
@@ -20,13 +23,14 @@ void set_text_color(OutputState &out, int color) {
   if (out.context) out.context->set_text_color(out.state.text_color);
 }
 
-void push_brush(OutputState &out) {
+void push_brush(Vex3dGraph *graph, OutputState &out) {
+  ++graph->draw_state_changes.brush;
   out.state.brush = platform::Brush{platform::rgb_of(out.fill_color), out.stipple_brush};
   if (out.context) out.context->set_brush(out.state.brush);
 }
 
-}  // namespace
-
+// Makes a context current and returns the one it replaced; only the scope
+// below calls it, so that every change is undone.
 platform::DrawContext *set_current_context(Vex3dGraph *graph, platform::DrawContext *context) {
   if (!graph) return nullptr;
   OutputState &out = output_state(graph);
@@ -35,6 +39,13 @@ platform::DrawContext *set_current_context(Vex3dGraph *graph, platform::DrawCont
   if (context) context->set_state(out.state);
   return previous;
 }
+
+}  // namespace
+
+CurrentContextScope::CurrentContextScope(Vex3dGraph *graph, platform::DrawContext *context)
+    : graph_(graph), previous_(set_current_context(graph, context)) {}
+
+CurrentContextScope::~CurrentContextScope() { set_current_context(graph_, previous_); }
 
 }  // namespace vex3d
 
@@ -61,7 +72,7 @@ extern "C" void vex3d_win_setdashes(Vex3dGraph *graph, int pattern, int offset, 
   OutputState &out = output_state(graph);
   const std::span<const int> given = dashes && count > 0 ? std::span<const int>(dashes, count) : std::span<const int>();
   apply_line_pattern(out.pen, pattern, offset, given, is_metafile(out.context));
-  push_pen(out);
+  push_pen(graph, out);
 }
 
 extern "C" void vex3d_win_setfillstyle(Vex3dGraph *graph, int style) {
@@ -69,7 +80,7 @@ extern "C" void vex3d_win_setfillstyle(Vex3dGraph *graph, int style) {
   OutputState &out = output_state(graph);
   out.fill_style = style;
   if (style == VEX3D_FILL_SOLID) out.stipple_brush = false;
-  push_brush(out);
+  push_brush(graph, out);
 }
 
 // Slots 20 and 21 are set before nearly every primitive of a surface: each
@@ -80,7 +91,7 @@ extern "C" void vex3d_win_setsolidfill(Vex3dGraph *graph, int color) {
   out.fill_color = color;             // slot 24
   out.fill_style = VEX3D_FILL_SOLID;  // slot 19
   out.stipple_brush = false;
-  push_brush(out);
+  push_brush(graph, out);
 }
 
 extern "C" void vex3d_win_setsolidline(Vex3dGraph *graph, int color) {
@@ -90,7 +101,7 @@ extern "C" void vex3d_win_setsolidline(Vex3dGraph *graph, int color) {
   set_text_color(out, color);
   apply_line_attributes(out.pen, 1, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL,
                         is_metafile(out.context));  // slot 25
-  push_pen(out);
+  push_pen(graph, out);
 }
 
 extern "C" void vex3d_win_setforeground(Vex3dGraph *graph, int color) {
@@ -98,21 +109,21 @@ extern "C" void vex3d_win_setforeground(Vex3dGraph *graph, int color) {
   OutputState &out = output_state(graph);
   out.pen.color = color;
   set_text_color(out, color);
-  push_pen(out);
+  push_pen(graph, out);
 }
 
 extern "C" void vex3d_win_setfillcolor(Vex3dGraph *graph, int color) {
   if (!graph) return;
   OutputState &out = output_state(graph);
   out.fill_color = color;
-  push_brush(out);
+  push_brush(graph, out);
 }
 
 extern "C" void vex3d_win_setlineattributes(Vex3dGraph *graph, int width, int style, int cap, int join) {
   if (!graph) return;
   OutputState &out = output_state(graph);
   apply_line_attributes(out.pen, width, style, cap, join, is_metafile(out.context));
-  push_pen(out);
+  push_pen(graph, out);
 }
 
 extern "C" void vex3d_win_setstipple(Vex3dGraph *graph, int pattern) {
@@ -120,5 +131,5 @@ extern "C" void vex3d_win_setstipple(Vex3dGraph *graph, int pattern) {
   if (!graph) return;
   OutputState &out = output_state(graph);
   out.stipple_brush = !is_metafile(out.context);
-  push_brush(out);
+  push_brush(graph, out);
 }

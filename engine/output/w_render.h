@@ -65,9 +65,22 @@ const Vex3dDrawOps &platform_draw_ops();
 
 // The context the operations draw into, or none.
 platform::DrawContext *current_context(const Vex3dGraph *graph);
-// Makes a context current (none: drawing stops); it takes on the graph's
-// drawing state. The graph does not own it. Returns the context replaced.
-platform::DrawContext *set_current_context(Vex3dGraph *graph, platform::DrawContext *context);
+
+// Makes a context current for as long as the scope lives (none: drawing
+// stops) and then brings back the one it replaced; each context takes on the
+// graph's drawing state when it becomes current. Neither the graph nor the
+// scope owns the context, which must outlive the scope; the graph must too.
+class CurrentContextScope {
+ public:
+  CurrentContextScope(Vex3dGraph *graph, platform::DrawContext *context);
+  ~CurrentContextScope();
+  CurrentContextScope(const CurrentContextScope &) = delete;
+  CurrentContextScope &operator=(const CurrentContextScope &) = delete;
+
+ private:
+  Vex3dGraph *graph_;
+  platform::DrawContext *previous_;
+};
 // Prepares the current context for a drawing: the graph's colour depth is
 // read from it (a metafile counts as 2), the default font becomes current
 // and every font record's metrics are refreshed for its resolution.

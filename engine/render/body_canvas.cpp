@@ -4,12 +4,21 @@
 
 namespace vex3d {
 
+void BodyCanvas::select_fill(int color) {
+  if (fill_.color == color && fill_.changes == graph_->draw_state_changes.brush) return;
+  ops_->setsolidfill(graph_, color);
+  fill_ = {color, graph_->draw_state_changes.brush};
+}
+
+void BodyCanvas::select_line(int color) {
+  if (line_.color == color && line_.changes == graph_->draw_state_changes.pen) return;
+  ops_->setsolidline(graph_, color);
+  line_ = {color, graph_->draw_state_changes.pen};
+}
+
 void BodyCanvas::fill(const DevicePoint *points, int count, int color) {
   if (!ops_ || count < 3) return;
-  if (fill_color_ != color) {
-    ops_->setsolidfill(graph_, color);
-    fill_color_ = color;
-  }
+  select_fill(color);
   Vex3dDevicePoint p[16];
   count = std::min(count, 16);
   for (int k = 0; k < count; ++k) p[k] = {points[k].x, points[k].y};
@@ -18,19 +27,13 @@ void BodyCanvas::fill(const DevicePoint *points, int count, int color) {
 
 void BodyCanvas::line(DevicePoint a, DevicePoint b, int color) {
   if (!ops_ || a == b) return;
-  if (line_color_ != color) {
-    ops_->setsolidline(graph_, color);
-    line_color_ = color;
-  }
+  select_line(color);
   ops_->primitives[0].drawline(graph_, a.x, a.y, b.x, b.y);
 }
 
 void BodyCanvas::polyline(const Vex3dDevicePoint *points, int count, int color) {
   if (!ops_ || count < 2) return;
-  if (line_color_ != color) {
-    ops_->setsolidline(graph_, color);
-    line_color_ = color;
-  }
+  select_line(color);
   ops_->primitives[0].drawlines(graph_, points, std::min(count, kPolylinePoints), VEX3D_COORD_ABSOLUTE);
 }
 

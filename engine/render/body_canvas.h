@@ -1,5 +1,6 @@
 // The operation table as the chart body uses it: solid fills and thin solid
-// lines in a colour, the colour handed to the back end only when it changes.
+// lines in a colour, the colour handed to the back end only when it changed
+// or somebody else set the brush or pen in between.
 #pragma once
 
 #include "draw_ops.h"
@@ -23,19 +24,24 @@ class BodyCanvas {
   // A polyline of up to kPolylinePoints points in a one-pixel solid line.
   void polyline(const Vex3dDevicePoint *points, int count, int color);
 
-  // Others changed the fill (zone fills), the line (contour lines, zoned
-  // mesh) or both: set them again before the next fill or line.
-  void forget_fill() { fill_color_ = kNone; }
-  void forget_line() { line_color_ = kNone; }
-  void forget() { fill_color_ = line_color_ = kNone; }
-
   static constexpr int kPolylinePoints = 501;
 
  private:
-  static constexpr long long kNone = -1LL << 40;
+  // Sets the fill (the line) colour unless it is the one this canvas set
+  // last and nobody has changed the brush (the pen) since: other drawers
+  // (zones, contour lines, symbols, the cube) set their own between cells.
+  void select_fill(int color);
+  void select_line(int color);
+
+  // The colour set last and the graph's change count just after it; a
+  // colour that is no int stands for none set yet.
+  struct Selected {
+    long long color = -1LL << 40;
+    unsigned long changes = 0;
+  };
   Vex3dGraph *graph_;
   const Vex3dDrawOps *ops_;
-  long long fill_color_ = kNone, line_color_ = kNone;
+  Selected fill_, line_;
 };
 
 }  // namespace vex3d

@@ -44,9 +44,7 @@ void quad_mesh(BodyPass &pass, const DevicePoint corner[4], int i, int j, int co
 
 bool zone_fill(BodyPass &pass, int i, int j) {
   const ProjectedGrid &grid = pass.state.grid;
-  const bool filled = fill_cell_zones(pass.graph, i, j, [&](int u, int v) { return grid_point(grid, u, v); });
-  pass.canvas.forget_fill();
-  return filled;
+  return fill_cell_zones(pass.graph, i, j, [&](int u, int v) { return grid_point(grid, u, v); });
 }
 
 bool zoned_mesh(BodyPass &pass, int i, int j) {
@@ -56,7 +54,6 @@ bool zoned_mesh(BodyPass &pass, int i, int j) {
   const ProjectedGrid &grid = pass.state.grid;
   const int drew = draw_cell_zoned_mesh(
       pass.graph, i, j, [&](int u, int v) { return grid_point(grid, u, v); }, edges);
-  pass.canvas.forget();
   return drew != 0;
 }
 
@@ -65,7 +62,6 @@ void contour_lines(BodyPass &pass, int i, int j) {
   const ContourState *contours = current_contours(pass.graph);
   if (!contours || contour_cell(contours->result, i, j).count == 0) return;
   draw_cell_contours(pass.graph, i, j);
-  pass.canvas.forget_line();
 }
 
 }  // namespace

@@ -93,7 +93,6 @@ void draw_three_d(Vex3dGraph *graph, const ViewState &view) {
     if (ceiling_inside) draw_projection(pass, CubePlane::kCeiling, graph->project_zmax);
   }
   draw_grid_lines(graph);
-  pass.canvas.forget();
   if (grid_data(graph)) draw_grid_body(pass);
   if (point_data(graph)) draw_point_data(pass);
   if (projecting) {
@@ -129,7 +128,6 @@ void draw_flat_map(Vex3dGraph *graph, const ViewState &view) {
   draw_axes(graph);
   draw_grid_lines(graph);
   draw_flat_frame(graph);
-  pass.canvas.forget();
   if (point_data(graph)) {
     draw_point_data(pass);
   } else if (grid_data(graph) && graph->type == Vex3dTypeScatter) {

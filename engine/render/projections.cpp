@@ -47,7 +47,6 @@ void draw_projection(BodyPass &pass, CubePlane plane, int what) {
         nullptr);
   if (what & Vex3dProjectContours) draw_contour_lines(graph);
   project_contour_points(graph, pass.view.transform);
-  pass.canvas.forget();
 }
 
 }  // namespace vex3d

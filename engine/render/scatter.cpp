@@ -95,7 +95,6 @@ void draw_symbol_and_drop_line(BodyPass &pass, DevicePoint point, DevicePoint fo
   if (drop && !line_last) drop_line(pass, point, foot, style.line);
   if (style.symbol_size >= 1 && style.symbol != Vex3dSymbolNone) symbol(pass, point, style);
   if (drop && line_last) drop_line(pass, point, foot, style.line);
-  pass.canvas.forget();
 }
 
 void draw_scatter_cell(BodyPass &pass, int i, int j, int /*tag*/) {

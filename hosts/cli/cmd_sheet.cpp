@@ -24,10 +24,9 @@ constexpr const char *kUsage = "usage: torvane3d sheet -o OUT.png [--svg OUT.svg
 void draw_into(vex3d::platform::DrawContext &context) {
   const GraphPtr graph(Vex3dCreateGraph());
   if (!graph) return;
-  vex3d::set_current_context(graph.get(), &context);
+  const vex3d::CurrentContextScope current(graph.get(), &context);
   vex3d::prepare_context(graph.get());
   draw_operations_sheet(graph.get());
-  vex3d::set_current_context(graph.get(), nullptr);
 }
 
 bool write_png_sheet(const char *out) {

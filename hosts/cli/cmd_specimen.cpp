@@ -27,9 +27,10 @@ int run_specimen(std::span<char *const> args) {
     return 1;
   }
   vex3d::platform::RasterContext raster(kSpecimenWidth, kSpecimenHeight);
-  vex3d::set_current_context(graph, &raster);
-  draw_specimen(graph);
-  vex3d::set_current_context(graph, nullptr);
+  {
+    const vex3d::CurrentContextScope current(graph, &raster);
+    draw_specimen(graph);
+  }
   Vex3dDestroyGraph(graph);
   if (!raster.ok()) out.fail("cannot draw the sheet");
   vex3d::platform::write_png(out, raster.pixels());

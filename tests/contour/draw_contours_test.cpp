@@ -176,9 +176,8 @@ TEST_F(DrawContours, WholeCellRunsCoverThePixelsOfTheirCells) {
   const vex3d::Rect everything{0, 0, 170, 110};
   auto draw = [&](bool one_by_one) {
     auto raster = std::make_unique<vex3d::platform::RasterContext>(170, 110);
-    vex3d::set_current_context(graph.get(), raster.get());
+    const vex3d::CurrentContextScope current(graph.get(), raster.get());
     vex3d::fill_all_zones(graph.get(), project, one_by_one ? &everything : nullptr);
-    vex3d::set_current_context(graph.get(), &recording);
     return raster;
   };
   const auto cells = draw(true), runs = draw(false);

@@ -22,11 +22,8 @@ struct BorderPicture {
   GraphPtr graph = make_graph();
   vex3d::platform::RasterContext raster{32, 26};
   vex3d::BackgroundColor record{kBackground};
-  BorderPicture() {
-    vex3d::set_current_context(graph.get(), &raster);
-    vex3d::prepare_context(graph.get());
-  }
-  ~BorderPicture() { vex3d::set_current_context(graph.get(), nullptr); }
+  const vex3d::CurrentContextScope current{graph.get(), &raster};
+  BorderPicture() { vex3d::prepare_context(graph.get()); }
   void draw(int type, int width, bool use_background = false) {
     Vex3dDrawBorder(graph.get(), kX, kY, kW, kH, type, width, &record, kForeground, use_background);
   }
@@ -142,7 +139,7 @@ TEST(Border, WhiteBackgroundKeepsA3dOutVisible) {
 TEST(Border, NoneOrWidthZeroDrawNothing) {
   GraphPtr graph = make_graph();
   vex3d::platform::RecordingContext rec;
-  vex3d::set_current_context(graph.get(), &rec);
+  const vex3d::CurrentContextScope current(graph.get(), &rec);
   vex3d::BackgroundColor record{kBackground};
   for (int type = Vex3dBorderNone; type <= Vex3dBorderBevel; ++type) {
     Vex3dDrawBorder(graph.get(), 0, 0, 50, 40, type, 0, &record, kForeground, 0);
@@ -150,14 +147,13 @@ TEST(Border, NoneOrWidthZeroDrawNothing) {
   }
   for (int width : {1, 5, 20}) Vex3dDrawBorder(graph.get(), 0, 0, 50, 40, Vex3dBorderNone, width, &record, 0, 0);
   EXPECT_TRUE(rec.ops().empty());
-  vex3d::set_current_context(graph.get(), nullptr);
 }
 
 TEST(Border, ARectangleSmallerThanItsBorderStaysInside) {
   for (int type = Vex3dBorder3dOut; type <= Vex3dBorderBevel; ++type) {
     GraphPtr graph = make_graph();
     vex3d::platform::RasterContext raster(20, 20);
-    vex3d::set_current_context(graph.get(), &raster);
+    const vex3d::CurrentContextScope current(graph.get(), &raster);
     vex3d::BackgroundColor record{kBackground};
     Vex3dDrawBorder(graph.get(), 5, 5, 4, 3, type, 8, &record, kForeground, 0);
     for (int y = 0; y < 20; ++y)
@@ -165,7 +161,6 @@ TEST(Border, ARectangleSmallerThanItsBorderStaysInside) {
         if (x < 5 || x >= 9 || y < 5 || y >= 8) {
           EXPECT_EQ(raster.pixel(x, y), 0u) << type << " at " << x << "," << y;
         }
-    vex3d::set_current_context(graph.get(), nullptr);
   }
 }
 

@@ -41,8 +41,7 @@ struct Drawing {
   GraphPtr graph = make_graph();
   RecordingContext rec{RecordingContext::Options{{0, 0, 200, 200}, 32, 96.0, false}};
   vex3d::ImageRecord image;
-  Drawing() { vex3d::set_current_context(graph.get(), &rec); }
-  ~Drawing() { vex3d::set_current_context(graph.get(), nullptr); }
+  const vex3d::CurrentContextScope current{graph.get(), &rec};
   void draw(const std::string &file, int layout, Box box, Box clip) {
     image.file = file;
     image.layout = layout;

@@ -174,12 +174,13 @@ double played_share(const std::string &file, const RasterContext &reference_rast
   if (!pic) return 1.0;
   GraphPtr g = make_graph();
   RasterContext played(reference_raster.width(), reference_raster.height());
-  vex3d::set_current_context(g.get(), &played);
-  vex3d::ImageRecord image;
-  image.file = file;
-  image.layout = Vex3dImageLayoutStretched;
-  vex3d_win_drawimage(g.get(), &image, 0, 0, played.width(), played.height(), 0, 0, played.width(), played.height());
-  vex3d::set_current_context(g.get(), nullptr);
+  {
+    const vex3d::CurrentContextScope current(g.get(), &played);
+    vex3d::ImageRecord image;
+    image.file = file;
+    image.layout = Vex3dImageLayoutStretched;
+    vex3d_win_drawimage(g.get(), &image, 0, 0, played.width(), played.height(), 0, 0, played.width(), played.height());
+  }
   return external::differing_share(const_cast<RasterContext &>(reference_raster).pixels(), played.pixels(), kThreshold);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,14 +43,14 @@ struct Legend {
   GraphPtr graph = make_graph();
   Vex3dGraph *g = graph.get();
   NullContext screen;
+  std::optional<vex3d::CurrentContextScope> current;  // after the values are set
   Legend(int width = 800, int height = 600) {
     Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_WIDTH, width, VEX3D_HEIGHT, height, VEX3D_SURFACE_DATA, data.get(),
                    VEX3D_DRAW_ZONES, 1, VEX3D_DRAW_SHADED, 1, VEX3D_LEGEND_STYLE, Vex3dLegendStyleStepped,
                    VEX3D_NUM_DISTN_LEVELS, 10, 0);
-    vex3d::set_current_context(g, &screen);
+    current.emplace(g, &screen);
     vex3d::prepare_context(g);
   }
-  ~Legend() { vex3d::set_current_context(g, nullptr); }
   const LegendContent &content() {
     vex3d::lay_out_page(g);
     return vex3d::output_state(g).page.legend;
@@ -297,7 +298,7 @@ TEST(LegendRedraw, AMovedLegendErasesItsTitleAndPullsInTheChartArea) {
   // The chart area is placed by hand, so that the legend can lie on it.
   Vex3dSetValues(l.g, VEX3D_LEGEND_TITLE, "Height", VEX3D_GRAPH_BACKGROUND_COLOR, 0x00C0C0, VEX3D_GRAPH_X, 0,
                  VEX3D_GRAPH_Y, 100, VEX3D_GRAPH_WIDTH, 600, VEX3D_GRAPH_HEIGHT, 300, 0);
-  vex3d::set_current_context(l.g, nullptr);
+  l.current.reset();
   RecordingContext first;
   Vex3dDrawPage(l.g, &first, VEX3D_CHANGE_ALL);
   // Onto the chart area, then away from it.

@@ -116,12 +116,11 @@ std::string write_file(const std::string &path, const std::vector<std::uint8_t> 
 void play_into(const std::string &file, RasterContext &raster) {
   const int w = raster.width(), h = raster.height();
   GraphPtr graph = make_graph();
-  vex3d::set_current_context(graph.get(), &raster);
+  const vex3d::CurrentContextScope current(graph.get(), &raster);
   vex3d::ImageRecord image;
   image.file = file;
   image.layout = Vex3dImageLayoutStretched;
   vex3d_win_drawimage(graph.get(), &image, 0, 0, w, h, 0, 0, w, h);
-  vex3d::set_current_context(graph.get(), nullptr);
 }
 
 // How many pixels may differ from the raster picture, and by how much: the

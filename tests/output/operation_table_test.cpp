@@ -110,21 +110,42 @@ TEST_F(OperationTable, ClipIsSetReplacedAndRemoved) {
 
 TEST_F(OperationTable, MetafilesAreNotClipped) {
   platform::RecordingContext metafile({.metafile = true});
-  set_current_context(graph.get(), &metafile);
+  const CurrentContextScope current(graph.get(), &metafile);
   const Rect clip{10, 10, 50, 50};
   vex3d_win_setclip(graph.get(), &clip);
   vex3d_win_drawline(graph.get(), 0, 0, 5, 5);
   ASSERT_EQ(metafile.ops().size(), 1u);
   EXPECT_FALSE(metafile.ops()[0].state.clip.has_value());
-  set_current_context(graph.get(), &recording);
+}
+
+TEST_F(OperationTable, AContextScopeBringsBackTheContextItReplacedWithTheStateSetMeanwhile) {
+  platform::RecordingContext outer, inner;
+  {
+    const CurrentContextScope first(graph.get(), &outer);
+    {
+      const CurrentContextScope second(graph.get(), &inner);
+      EXPECT_EQ(current_context(graph.get()), &inner);
+      vex3d_win_setforeground(graph.get(), 0x0000FF);
+    }
+    EXPECT_EQ(current_context(graph.get()), &outer);
+    vex3d_win_drawline(graph.get(), 0, 0, 9, 9);
+  }
+  EXPECT_EQ(current_context(graph.get()), &recording);
+  vex3d_win_drawline(graph.get(), 0, 0, 9, 9);
+  ASSERT_EQ(outer.ops().size(), 1u);
+  EXPECT_TRUE(inner.ops().empty());
+  EXPECT_EQ(outer.ops()[0].state.pen.color, 0x0000FFu) << "the pen set in the inner scope";
+  ASSERT_EQ(ops().size(), 1u);
+  EXPECT_EQ(last().state.pen.color, 0x0000FFu);
 }
 
 TEST_F(OperationTable, StateSetWithoutAContextReachesTheNextContext) {
-  set_current_context(graph.get(), nullptr);
-  vex3d_win_setforeground(graph.get(), 0x0000FF);
-  vex3d_win_setfillcolor(graph.get(), 0x00FF00);
-  vex3d_win_drawline(graph.get(), 0, 0, 9, 9);  // nowhere to draw: nothing happens
-  set_current_context(graph.get(), &recording);
+  {
+    const CurrentContextScope none(graph.get(), nullptr);
+    vex3d_win_setforeground(graph.get(), 0x0000FF);
+    vex3d_win_setfillcolor(graph.get(), 0x00FF00);
+    vex3d_win_drawline(graph.get(), 0, 0, 9, 9);  // nowhere to draw: nothing happens
+  }
   EXPECT_TRUE(ops().empty());
   vex3d_win_drawline(graph.get(), 0, 0, 9, 9);
   vex3d_win_fillrectangle(graph.get(), 0, 0, 9, 9);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -41,12 +42,12 @@ struct LaidOut {
   GraphPtr graph = make_graph();
   NullContext screen;
   Vex3dGraph *g = graph.get();
+  std::optional<vex3d::CurrentContextScope> current;  // after the values are set
   LaidOut(int width = 600, int height = 400) {
     Vex3dSetValues(g, VEX3D_REPAINT, 0, VEX3D_WIDTH, width, VEX3D_HEIGHT, height, VEX3D_LEGEND_SHOW, 0, 0);
-    vex3d::set_current_context(g, &screen);
+    current.emplace(g, &screen);
     vex3d::prepare_context(g);
   }
-  ~LaidOut() { vex3d::set_current_context(g, nullptr); }
   void lay_out() { vex3d::lay_out_page(g); }
   int text_width(vex3d::FontRecord &font, const char *text) {
     vex3d_win_setfont(g, &font);

@@ -112,18 +112,19 @@ TEST_F(Pens, ThinSolidAttributesClearTheDashes) {
 
 TEST_F(Pens, MetafilesKeepOnlyTheWidthAndSimpleStyles) {
   platform::RecordingContext metafile({.metafile = true});
-  set_current_context(graph.get(), &metafile);
-  vex3d_win_setlineattributes(graph.get(), 3, 2, 3, 2);
-  vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
-  vex3d_win_setlineattributes(graph.get(), 1, 2, 3, 2);
-  vex3d_win_setdashes(graph.get(), Vex3dLpatShortDash, 0, 0, nullptr);
-  vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
-  vex3d_win_setdashes(graph.get(), Vex3dLpatDashDot, 0, 0, nullptr);
-  vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
-  const int given[] = {1, 1};
-  vex3d_win_setdashes(graph.get(), Vex3dLpatLongDash, 0, 2, given);
-  vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
-  set_current_context(graph.get(), &recording);
+  {
+    const CurrentContextScope current(graph.get(), &metafile);
+    vex3d_win_setlineattributes(graph.get(), 3, 2, 3, 2);
+    vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
+    vex3d_win_setlineattributes(graph.get(), 1, 2, 3, 2);
+    vex3d_win_setdashes(graph.get(), Vex3dLpatShortDash, 0, 0, nullptr);
+    vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
+    vex3d_win_setdashes(graph.get(), Vex3dLpatDashDot, 0, 0, nullptr);
+    vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
+    const int given[] = {1, 1};
+    vex3d_win_setdashes(graph.get(), Vex3dLpatLongDash, 0, 2, given);
+    vex3d_win_drawline(graph.get(), 0, 0, 10, 10);
+  }
   const auto &m = metafile.ops();
   ASSERT_EQ(m.size(), 4u);
   EXPECT_EQ(m[0].state.pen.width, 3);

@@ -79,22 +79,22 @@ Vex3dDrawOps counting_table(const Vex3dDrawOps &real) {
 TEST(OperationsSheet, GoesThroughEverySlotOfTheTable) {
   GraphPtr graph = make_graph();
   vex3d::platform::RasterContext raster(torvane3d_cli::kSheetWidth, torvane3d_cli::kSheetHeight);
-  vex3d::set_current_context(graph.get(), &raster);
+  const vex3d::CurrentContextScope current(graph.get(), &raster);
   const Vex3dDrawOps counting = counting_table(*graph->draw_ops);
   graph->draw_ops = &counting;
   torvane3d_cli::draw_operations_sheet(graph.get());
   graph->draw_ops = g_real;
-  vex3d::set_current_context(graph.get(), nullptr);
   for (std::size_t slot = 0; slot < g_calls.size(); ++slot) EXPECT_GT(g_calls[slot], 0) << "slot " << slot;
 }
 
 TEST(OperationsSheet, Golden) {
   GraphPtr graph = make_graph();
   vex3d::platform::RasterContext raster(torvane3d_cli::kSheetWidth, torvane3d_cli::kSheetHeight);
-  vex3d::set_current_context(graph.get(), &raster);
-  vex3d::prepare_context(graph.get());
-  torvane3d_cli::draw_operations_sheet(graph.get());
-  vex3d::set_current_context(graph.get(), nullptr);
+  {
+    const vex3d::CurrentContextScope current(graph.get(), &raster);
+    vex3d::prepare_context(graph.get());
+    torvane3d_cli::draw_operations_sheet(graph.get());
+  }
   // Lines, arcs, text and stretched pictures are antialiased or filtered.
   EXPECT_TRUE(golden::matches("operations_sheet", raster, golden::kAntialiased));
 }

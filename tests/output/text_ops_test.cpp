@@ -43,15 +43,15 @@ TEST_F(TextSlots, AlignedStringsStartEndOrCentreAtX) {
 TEST_F(TextSlots, WidthsAreMeasuredOnTheScreenWithoutAContext) {
   vex3d_win_setfont(graph.get(), &graph->legend_font);
   const int on_context = vex3d_win_textwidth(graph.get(), "Width");
-  set_current_context(graph.get(), nullptr);
-  EXPECT_EQ(vex3d_win_textwidth(graph.get(), "Width"), on_context) << "the recording context is at 96 dpi too";
-  EXPECT_EQ(vex3d_win_textwidth(graph.get(), ""), 0);
-  EXPECT_EQ(vex3d_win_textwidth(graph.get(), nullptr), 0);
-  set_current_context(graph.get(), &recording);
+  {
+    const CurrentContextScope none(graph.get(), nullptr);
+    EXPECT_EQ(vex3d_win_textwidth(graph.get(), "Width"), on_context) << "the recording context is at 96 dpi too";
+    EXPECT_EQ(vex3d_win_textwidth(graph.get(), ""), 0);
+    EXPECT_EQ(vex3d_win_textwidth(graph.get(), nullptr), 0);
+  }
   platform::RecordingContext doubled({.dpi = 192});
-  set_current_context(graph.get(), &doubled);
+  const CurrentContextScope current(graph.get(), &doubled);
   EXPECT_NEAR(vex3d_win_textwidth(graph.get(), "Width"), 2 * on_context, 1);
-  set_current_context(graph.get(), &recording);
 }
 
 TEST_F(TextSlots, FontRecordsGetMetricsOfTheirFont) {
@@ -71,16 +71,18 @@ TEST_F(TextSlots, FontRecordsGetMetricsOfTheirFont) {
 
 TEST_F(TextSlots, PreparingAContextReadsItsDepthAndRemeasuresTheRecords) {
   platform::RecordingContext sharp({.color_depth = 8, .dpi = 192});
-  set_current_context(graph.get(), &sharp);
-  prepare_context(graph.get());
-  EXPECT_EQ(graph->color_depth, 8);
-  EXPECT_NEAR(graph->header.font.height, 2 * graph->current_font.height, 2) << "ascent and descent round up on their own";
+  {
+    const CurrentContextScope current(graph.get(), &sharp);
+    prepare_context(graph.get());
+    EXPECT_EQ(graph->color_depth, 8);
+    EXPECT_NEAR(graph->header.font.height, 2 * graph->current_font.height, 2)
+        << "ascent and descent round up on their own";
+  }
   platform::RecordingContext metafile({.metafile = true});
-  set_current_context(graph.get(), &metafile);
+  const CurrentContextScope current(graph.get(), &metafile);
   prepare_context(graph.get());
   EXPECT_EQ(graph->color_depth, 2) << "a metafile counts as 2";
   EXPECT_EQ(graph->header.font.height, graph->current_font.height) << "metafiles measure on the screen";
-  set_current_context(graph.get(), &recording);
 }
 
 }  // namespace

@@ -21,13 +21,11 @@ class RasterGraph : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     raster.set_fast_paths(GetParam());
-    set_current_context(graph.get(), &raster);
     vex3d_win_setsolidfill(graph.get(), 0xFFFFFF);
     vex3d_win_fillrectangle(graph.get(), 0, 0, 64, 64);
     vex3d_win_setsolidfill(graph.get(), 0);
     vex3d_win_setsolidline(graph.get(), 0);
   }
-  void TearDown() override { set_current_context(graph.get(), nullptr); }
 
   int count_changed() {
     int n = 0;
@@ -38,6 +36,7 @@ class RasterGraph : public ::testing::TestWithParam<bool> {
 
   GraphPtr graph = make_graph();
   RasterContext raster{64, 64};
+  const CurrentContextScope current{graph.get(), &raster};
 };
 
 TEST_P(RasterGraph, OnePixelLinesCoverFromTheFirstPointUpToTheLast) {

@@ -31,13 +31,11 @@ class BadInputTest : public ViewTest {
  protected:
   void SetUp() override {
     ViewTest::SetUp();
-    set_current_context(g(), &recording_);
     // Every part of the cube drawn: titles, grid lines on every plane, back faces.
     Vex3dSetValues(g(), VEX3D_XAXIS_TITLE, "Distance east", VEX3D_YAXIS_TITLE, "North", VEX3D_ZAXIS_TITLE, "Height",
                    VEX3D_XGRID_LINES, 7, VEX3D_YGRID_LINES, 7, VEX3D_ZGRID_LINES, 7, VEX3D_DATA_AREA_BACKGROUND_COLOR,
                    0xE0E0E0, 0);
   }
-  void TearDown() override { set_current_context(g(), nullptr); }
 
   // The empty cube and the preview outline drawn through the operation table.
   void expect_sound_drawing(const std::string &what, Reach reach) {
@@ -86,6 +84,7 @@ class BadInputTest : public ViewTest {
   }
 
   platform::RecordingContext recording_;
+  const CurrentContextScope current_{g(), &recording_};
 };
 
 TEST_F(BadInputTest, AxisRanges) {

@@ -13,11 +13,9 @@ namespace {
 class LargeInputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    set_current_context(graph_.get(), &null_);
     graph_->graph_rect = Rect{0, 0, 1000, 800};
     Vex3dSetValues(graph_.get(), VEX3D_REPAINT, 0, 0);
   }
-  void TearDown() override { set_current_context(graph_.get(), nullptr); }
   void draw() {
     compute_view(graph_.get(), measure_);
     draw_chart(graph_.get());
@@ -25,6 +23,7 @@ class LargeInputTest : public ::testing::Test {
 
   GraphPtr graph_ = make_graph();
   platform::NullContext null_{platform::Box{0, 0, 1000, 800}};
+  const CurrentContextScope current_{graph_.get(), &null_};
   FixedMeasure measure_{graph_.get()};
 };
 

@@ -23,10 +23,8 @@ class CubeDrawingTest : public ViewTest {
  protected:
   void SetUp() override {
     ViewTest::SetUp();
-    set_current_context(g(), &recording_);
     Vex3dSetValues(g(), VEX3D_FOREGROUND_COLOR, 0x102030, 0);
   }
-  void TearDown() override { set_current_context(g(), nullptr); }
 
   std::vector<RecordedOp> drawn(Primitive kind) const {
     std::vector<RecordedOp> out;
@@ -43,6 +41,7 @@ class CubeDrawingTest : public ViewTest {
   }
 
   platform::RecordingContext recording_;
+  const CurrentContextScope current_{g(), &recording_};
 };
 
 TEST_F(CubeDrawingTest, BackFacesAndBackEdgesOfTheDefaultView) {

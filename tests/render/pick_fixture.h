@@ -22,13 +22,11 @@ class PickTest : public ::testing::Test {
   static constexpr int kBackground = 0xFFFFFF;
 
   void SetUp() override {
-    set_current_context(g(), &raster_);
     g()->graph_rect = Rect{0, 0, kWidth, kHeight};
     Vex3dSetValues(g(), VEX3D_REPAINT, 0, VEX3D_SURFACE_TOP_COLOR, kTop, VEX3D_SURFACE_BOTTOM_COLOR, kBottom,
                    VEX3D_MESH_TOP_COLOR, kMeshTop, VEX3D_MESH_BOTTOM_COLOR, kMeshBottom, VEX3D_BACKGROUND_COLOR,
                    kBackground, VEX3D_DRAW_MESH, 0, VEX3D_DRAW_SHADED, 1, 0);
   }
-  void TearDown() override { set_current_context(g(), nullptr); }
 
   Vex3dGraph *g() { return graph_.get(); }
   void use(DataPtr data) {
@@ -68,6 +66,7 @@ class PickTest : public ::testing::Test {
 
   GraphPtr graph_ = make_graph();
   platform::RasterContext raster_{kWidth, kHeight};
+  const CurrentContextScope current_{g(), &raster_};
   FixedMeasure measure_{graph_.get()};
   DataPtr data_;
 };

@@ -17,9 +17,10 @@ constexpr golden::Tolerance kOutlineText{"outline text", 64, 0.002};
 TEST(SpecimenSheet, Golden) {
   GraphPtr graph = make_graph();
   vex3d::platform::RasterContext raster(torvane3d_cli::kSpecimenWidth, torvane3d_cli::kSpecimenHeight);
-  vex3d::set_current_context(graph.get(), &raster);
-  torvane3d_cli::draw_specimen(graph.get());
-  vex3d::set_current_context(graph.get(), nullptr);
+  {
+    const vex3d::CurrentContextScope current(graph.get(), &raster);
+    torvane3d_cli::draw_specimen(graph.get());
+  }
   EXPECT_TRUE(golden::matches("specimen", raster, kOutlineText));
 }
 

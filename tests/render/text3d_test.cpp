@@ -138,7 +138,7 @@ TEST_F(Text3D, SizeZeroDrawsEveryPointAtTheTextOrigin) {
 TEST(Text3DRaster, TheInsideOfOIsNotFilled) {
   GraphPtr graph = make_graph();
   platform::RasterContext raster{200, 200};
-  set_current_context(graph.get(), &raster);
+  const CurrentContextScope current(graph.get(), &raster);
   vex3d_win_setsolidfill(graph.get(), 0xFFFFFF);
   vex3d_win_fillrectangle(graph.get(), 0, 0, 200, 200);
   vex3d_win_setsolidfill(graph.get(), 0);
@@ -156,7 +156,6 @@ TEST(Text3DRaster, TheInsideOfOIsNotFilled) {
   int black = 0;
   for (int x = 20; x < cx; ++x) black += raster.pixel(x, 100) == kBlack;
   EXPECT_GT(black, 5) << "the ring";
-  set_current_context(graph.get(), nullptr);
 }
 
 }  // namespace

@@ -10,12 +10,10 @@
 
 class RecordingGraph : public ::testing::Test {
  protected:
-  void SetUp() override { vex3d::set_current_context(graph.get(), &recording); }
-  void TearDown() override { vex3d::set_current_context(graph.get(), nullptr); }
-
   const std::vector<vex3d::platform::RecordedOp> &ops() const { return recording.ops(); }
   const vex3d::platform::RecordedOp &last() const { return recording.ops().back(); }
 
   GraphPtr graph = make_graph();
   vex3d::platform::RecordingContext recording;
+  const vex3d::CurrentContextScope current{graph.get(), &recording};
 };

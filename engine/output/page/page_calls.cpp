@@ -71,10 +71,11 @@ extern "C" int Vex3dWriteRasterPng(Vex3dDrawContext *context, const char *file, 
 
 extern "C" void Vex3dDrawPage(Vex3dGraph *graph, Vex3dDrawContext *context, int mask) {
   if (!graph || !context) return;
-  platform::DrawContext *previous = set_current_context(graph, context);
-  prepare_context(graph);
-  draw_page(graph, mask);
-  set_current_context(graph, previous);
+  {
+    const CurrentContextScope current(graph, context);
+    prepare_context(graph);
+    draw_page(graph, mask);
+  }
   // The changes are drawn. A window's buffer, though, no longer matches the
   // regions' previous places, which this drawing moved on: it is drawn whole
   // at its next repaint.
@@ -108,10 +109,9 @@ extern "C" void Vex3dLayOutPage(Vex3dGraph *graph) {
     return;
   }
   platform::NullContext screen;
-  set_current_context(graph, &screen);
+  const CurrentContextScope current(graph, &screen);
   prepare_context(graph);
   lay_out_page(graph);
-  set_current_context(graph, nullptr);
 }
 
 extern "C" int Vex3dLegendKind(Vex3dGraph *graph) {
