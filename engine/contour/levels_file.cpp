@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "boundary.h"
 #include "data_file.h"
 #include "dtable.h"
 #include "levels.h"
@@ -56,39 +57,44 @@ std::optional<std::set<double>> read_levels(std::FILE *file, const char *name, c
 using namespace vex3d;
 
 extern "C" Vex3dDistnTable *Vex3dReadDistnTable(const char *file, char *error) {
-  const std::string unreadable = file ? formatted("Unable to read distribution table from %s\n", file) : "";
-  TextFile stream = open_for_reading(file, unreadable, error);
-  if (!stream) return nullptr;
-  try {
-    std::string failure;
-    const auto values = read_levels(stream.get(), file, unreadable, failure);
-    if (!values) {
-      route_error(failure, error);
+  return guarded(__func__, [&]() -> Vex3dDistnTable * {
+    const std::string unreadable = file ? formatted("Unable to read distribution table from %s\n", file) : "";
+    TextFile stream = open_for_reading(file, unreadable, error);
+    if (!stream) return nullptr;
+    try {
+      std::string failure;
+      const auto values = read_levels(stream.get(), file, unreadable, failure);
+      if (!values) {
+        route_error(failure, error);
+        return nullptr;
+      }
+      const char *no_memory = nullptr;
+      Vex3dDistnTable *table = make_distn_table(std::vector<double>(values->begin(), values->end()), &no_memory);
+      if (!table) route_error(no_memory, error);
+      return table;
+    } catch (const std::bad_alloc &) {
+      route_error("Can't allocate space for distribution table", error);
       return nullptr;
     }
-    const char *no_memory = nullptr;
-    Vex3dDistnTable *table = make_distn_table(std::vector<double>(values->begin(), values->end()), &no_memory);
-    if (!table) route_error(no_memory, error);
-    return table;
-  } catch (const std::bad_alloc &) {
-    route_error("Can't allocate space for distribution table", error);
-    return nullptr;
-  }
+  });
 }
 
 extern "C" int Vex3dWriteDistnTable(const Vex3dDistnTable *table, const char *file, char *error) {
-  OutputPtr out = open_for_writing(file, error);
-  if (!out) return 0;
-  // A refused table leaves the file created empty, as a refusal always has.
-  const auto refuse = [&](const std::string &reason) {
-    out->commit();
-    route_error(reason, error);
-    return 0;
-  };
-  if (!table) return refuse(formatted("No distribution table to write to %s", file));
-  if (table->nlevels > 0 && !table->levels) return refuse(formatted("Corrupted distn table: Not written to %s", file));
-  out->write(formatted("!Contour Levels for %s\n", file));
-  for (int i = 0; i < table->nlevels; ++i) out->write(formatted("%lg\n", table->levels[i]));
-  out->write("\n");
-  return finish_writing(*out, file, error) ? 1 : 0;
+  return guarded(__func__, [&]() -> int {
+    OutputPtr out = open_for_writing(file, error);
+    if (!out) return 0;
+    // A refused table leaves the file created empty, as a refusal always has.
+    const auto refuse = [&](const std::string &reason) {
+      out->commit();
+      route_error(reason, error);
+      return 0;
+    };
+    if (!table) return refuse(formatted("No distribution table to write to %s", file));
+    if (table->nlevels > 0 && !table->levels)
+      return refuse(formatted("Corrupted distn table: Not written to %s", file));
+    out->write(formatted("!Contour Levels for %s\n", file));
+    for (int i = 0; i < table->nlevels; ++i) out->write(formatted("%lg\n", table->levels[i]));
+    out->write("\n");
+    return finish_writing(*out, file, error) ? 1 : 0;
+  });
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "boundary.h"
 #include "diagnostics.h"
 #include "graph.h"
 #include "methods.h"
@@ -49,19 +50,24 @@ double along(double z0, double z1, double v, const double *grid, int lower, int 
 using namespace vex3d;
 
 extern "C" double Vex3dZInterpolate(Vex3dGraph *graph, double x, double y) {
-  if (!graph) return 0;
-  const Vex3dDataInfo &info = graph->surface_info;
-  if (info.type == VEX3D_POINT) return info.hole;
-  if (const std::string text = refusal(*graph, x, y); !text.empty()) {
-    message(graph, "Vex3dZInterpolate: %s\n", text.c_str());
-    return VALUE_UNSET;
-  }
-  const int i = cell_of(x, info.xgrid, info.numx), j = cell_of(y, info.ygrid, info.numy);
-  const int i1 = std::min(i + 1, info.numx - 1), j1 = std::min(j + 1, info.numy - 1);
-  double *const *z = info.values;
-  const double hole = info.hole;
-  if (z[i][j] == hole || z[i1][j] == hole || z[i][j1] == hole || z[i1][j1] == hole) return hole;
-  const double low = along(z[i][j], z[i1][j], x, info.xgrid, i, i1);
-  const double high = along(z[i][j1], z[i1][j1], x, info.xgrid, i, i1);
-  return along(low, high, y, info.ygrid, j, j1);
+  return guarded(
+      __func__,
+      [&]() -> double {
+        if (!graph) return 0;
+        const Vex3dDataInfo &info = graph->surface_info;
+        if (info.type == VEX3D_POINT) return info.hole;
+        if (const std::string text = refusal(*graph, x, y); !text.empty()) {
+          message(graph, "Vex3dZInterpolate: %s\n", text.c_str());
+          return VALUE_UNSET;
+        }
+        const int i = cell_of(x, info.xgrid, info.numx), j = cell_of(y, info.ygrid, info.numy);
+        const int i1 = std::min(i + 1, info.numx - 1), j1 = std::min(j + 1, info.numy - 1);
+        double *const *z = info.values;
+        const double hole = info.hole;
+        if (z[i][j] == hole || z[i1][j] == hole || z[i][j1] == hole || z[i1][j1] == hole) return hole;
+        const double low = along(z[i][j], z[i1][j], x, info.xgrid, i, i1);
+        const double high = along(z[i][j1], z[i1][j1], x, info.xgrid, i, i1);
+        return along(low, high, y, info.ygrid, j, j1);
+      },
+      VALUE_UNSET);
 }

@@ -1,5 +1,6 @@
 // Collecting the chart's colours into the graph palette.
 #include "palette.h"
+#include "boundary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,7 +139,9 @@ void rebuild_palette_if_used(Vex3dGraph *graph) {
 }  // namespace vex3d
 
 extern "C" void Vex3dSetPaletteColor(Vex3dGraph *graph, int color) {
-  if (!graph) return;
-  vex3d::output_state(graph).extra_palette_color = color;
-  if (color != COLOR_UNSET) vex3d::rebuild_palette_if_used(graph);
+  vex3d::guarded(__func__, [&] {
+    if (!graph) return;
+    vex3d::output_state(graph).extra_palette_color = color;
+    if (color != COLOR_UNSET) vex3d::rebuild_palette_if_used(graph);
+  });
 }

@@ -121,7 +121,8 @@ TEST_F(LevelsFile, RefusesEndlessHugeAndOverfullFiles) {
   expect_routed({
       {"more distinct levels than a chart draws",
        [&](char *e) { return !TablePtr(Vex3dReadDistnTable(overfull.c_str(), e)); },
-       "Error on line 1003 of file " + overfull + " - more than 1000 levels"},
+       "Error on line " + std::to_string(vex3d::kMaxTableLevels + 3) + " of file " + overfull + " - more than " +
+           std::to_string(vex3d::kMaxTableLevels) + " levels"},
       {"an endless line", [](char *e) { return !TablePtr(Vex3dReadDistnTable("/dev/zero", e)); },
        "Error on line 1 of file /dev/zero - line longer than 65536 bytes"},
       {"a long line", [&](char *e) { return !TablePtr(Vex3dReadDistnTable(long_line.c_str(), e)); },
@@ -142,7 +143,9 @@ TEST_F(LevelsFile, ATableTooLargeToDrawIsNotTaken) {
   Vex3dSetValues(graph.get(), VEX3D_DEBUG, 1, VEX3D_DISTN_TABLE, &at_most, 0);
   MessageCapture capture;
   Vex3dSetValues(graph.get(), VEX3D_DISTN_TABLE, &over, 0);
-  EXPECT_EQ(capture.all(), "Distn table of 1001 levels: Not changed (at most 1000 levels)");
+  const std::string most = std::to_string(vex3d::kMaxTableLevels);
+  EXPECT_EQ(capture.all(), "Distn table of " + std::to_string(vex3d::kMaxTableLevels + 1) +
+                               " levels: Not changed (at most " + most + " levels)");
   Vex3dDistnTable *kept = nullptr;
   Vex3dGetValues(graph.get(), VEX3D_DISTN_TABLE, &kept, 0);
   ASSERT_NE(kept, nullptr);
