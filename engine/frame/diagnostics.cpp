@@ -1,10 +1,10 @@
 #include "diagnostics.h"
 
-#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include "graph.h"
 
@@ -13,20 +13,34 @@ namespace {
 
 void discard(const char *, void *) {}
 
-struct SinkState {
-  std::atomic<Vex3dMessageSink> sink{nullptr};
-  std::atomic<void *> user{nullptr};
+// The sink and its user pointer travel together: a message never reaches one
+// sink with the pointer given with another.
+struct Sink {
+  Vex3dMessageSink call = nullptr;
+  void *user = nullptr;
 };
 
-SinkState &sink_state() {
-  static SinkState state;
+class SinkSlot {
+ public:
+  explicit SinkSlot(Sink sink) : sink_(sink) {}
+  Sink get() const {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return sink_;
+  }
+  void set(Sink sink) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    sink_ = sink;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  Sink sink_;
+};
+
+SinkSlot &sink_slot() {
   // The environment can turn diagnostics on without touching the program.
-  static const bool initialised = [] {
-    state.sink.store(std::getenv("TORVANE3D_DEBUG") ? &Vex3dStderrSink : &discard);
-    return true;
-  }();
-  (void)initialised;
-  return state;
+  static SinkSlot slot(Sink{std::getenv("TORVANE3D_DEBUG") ? &Vex3dStderrSink : &discard, nullptr});
+  return slot;
 }
 
 }  // namespace
@@ -40,8 +54,10 @@ void message(const Vex3dGraph *graph, const char *format, ...) {
   va_start(args, format);
   std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
-  SinkState &state = sink_state();
-  state.sink.load()(text, state.user.load());
+  // Called outside the lock, so that a sink may itself set the sink or
+  // draw; a sink replaced meanwhile may still receive this one message.
+  const Sink sink = sink_slot().get();
+  sink.call(text, sink.user);
 }
 
 }  // namespace vex3d
@@ -54,7 +70,5 @@ extern "C" void Vex3dStderrSink(const char *message, void *) {
 }
 
 extern "C" void Vex3dSetMessageSink(Vex3dMessageSink sink, void *user) {
-  vex3d::SinkState &state = vex3d::sink_state();
-  state.user.store(user);
-  state.sink.store(sink ? sink : &vex3d::discard);
+  vex3d::sink_slot().set(sink ? vex3d::Sink{sink, user} : vex3d::Sink{&vex3d::discard, nullptr});
 }

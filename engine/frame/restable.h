@@ -97,9 +97,14 @@ const Vex3dFontDesc *Vex3dFontDescription(const Vex3dFont *font);
 
 /* ---- Diagnostics --------------------------------------------------------- */
 
-/* Where engine messages go. A sink receives each formatted message whole.
- * The default sink discards messages, unless TORVANE3D_DEBUG is set in the
- * environment, in which case they go to standard error. */
+/* Where engine messages go. A sink receives each formatted message whole,
+ * with the user pointer given with it (the two are set as one, so graphs
+ * drawn on several threads never pair a sink with another's pointer; such a
+ * sink is called from those threads and must itself be safe for it). A
+ * message already on its way when the sink is replaced may still reach the
+ * sink replaced. The default sink discards messages, unless TORVANE3D_DEBUG
+ * is set in the environment, in which case they go to standard error; a
+ * null sink discards them. */
 typedef void (*Vex3dMessageSink)(const char *message, void *user);
 void Vex3dSetMessageSink(Vex3dMessageSink sink, void *user);
 /* A sink that writes to standard error. */

@@ -20,6 +20,7 @@ extern "C" {
 
 /* Change-mask bits: which regions a setting invalidates. */
 enum Vex3dChangeBits {
+  VEX3D_CHANGE_NONE = 0,
   VEX3D_CHANGE_GRAPH = 1,
   VEX3D_CHANGE_HEADER = 2,
   VEX3D_CHANGE_FOOTER = 4,
