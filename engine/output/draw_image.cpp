@@ -14,6 +14,16 @@
 #include "picture_canvas.h"
 #include "w_render.h"
 
+// The platform places pictures by its own layout codes, numbered as the
+// IMAGE_LAYOUT resources are.
+static_assert(int(vex3d::PictureLayout::kCentered) == Vex3dImageLayoutCentered &&
+              int(vex3d::PictureLayout::kTiled) == Vex3dImageLayoutTiled &&
+              int(vex3d::PictureLayout::kFitted) == Vex3dImageLayoutFitted &&
+              int(vex3d::PictureLayout::kStretched) == Vex3dImageLayoutStretched &&
+              int(vex3d::PictureLayout::kStretchedToWidth) == Vex3dImageLayoutStretchedToWidth &&
+              int(vex3d::PictureLayout::kStretchedToHeight) == Vex3dImageLayoutStretchedToHeight &&
+              int(vex3d::PictureLayout::kCropFitted) == Vex3dImageLayoutCropFitted);
+
 namespace vex3d {
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "data.h"
+#include "engine_ptr.h"
 #include "messages.h"
 #include "output.h"
-#include "owned.h"
 #include "page.h"
 #include "png_file.h"
 #include "restable.h"
@@ -66,10 +66,10 @@ bool parse(const char *name, std::span<char *const> args, ChartOptions &o) {
 }
 
 // The built-in chart's surface: the peaks function on a 60 x 60 grid over [-3, 3] x [-3, 3].
-DataPtr peaks_data() {
+vex3d::DataPtr peaks_data() {
   constexpr int n = 60;
   const double step = 6.0 / (n - 1);
-  DataPtr data(Vex3dDataCreateGrid(n, n, 1e308, step, step, -3, -3, 1));
+  vex3d::DataPtr data(Vex3dDataCreateGrid(n, n, 1e308, step, step, -3, -3, 1));
   if (!data) return data;
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) {
@@ -121,8 +121,7 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
 }
 
 bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out) {
-  const std::unique_ptr<Vex3dDrawContext, decltype(&Vex3dDestroyDrawContext)> raster(
-      Vex3dCreateRasterContext(o.width, o.height), Vex3dDestroyDrawContext);
+  const vex3d::DrawContextPtr raster(Vex3dCreateRasterContext(o.width, o.height));
   if (!raster) {
     std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
     return false;

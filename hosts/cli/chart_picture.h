@@ -13,8 +13,8 @@
 
 #include <span>
 
+#include "engine_ptr.h"
 #include "output.h"
-#include "owned.h"
 #include "picture_format.h"
 #include "restable.h"
 #include "steps.h"
@@ -37,8 +37,8 @@ int take_size_arg(const char *name, std::span<char *const> args, std::size_t &k,
 // steps applied. False, with the reason on stderr, when the data cannot be
 // read or a step fails.
 struct Chart {
-  DataPtr data;
-  GraphPtr graph;
+  vex3d::DataPtr data;
+  vex3d::GraphPtr graph;
 };
 bool make_chart(const char *name, const ChartOptions &o, Chart &chart);
 

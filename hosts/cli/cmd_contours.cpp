@@ -12,10 +12,10 @@
 #include "contour.h"
 #include "data.h"
 #include "data_file.h"
+#include "engine_ptr.h"
 #include "levels.h"
 #include "messages.h"
 #include "output.h"
-#include "owned.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -72,9 +72,9 @@ int run_contours(std::span<char *const> args) {
   vex3d::platform::OutputFile out;
   if (!open_output(out, "contours", o.out, input_files(o))) return 1;
 
-  const DataPtr data(read_data("contours", o.file));
+  const vex3d::DataPtr data(read_data("contours", o.file));
   if (!data) return 1;
-  const GraphPtr graph(Vex3dCreateGraph());
+  const vex3d::GraphPtr graph(Vex3dCreateGraph());
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;
@@ -87,7 +87,7 @@ int run_contours(std::span<char *const> args) {
 
   const std::vector<double> &levels = vex3d::levels_in_use(graph.get());
   const int last = o.last_given ? o.last : int(levels.size()) - 1;
-  const DataPtr lines(Vex3dDataContours(graph.get(), o.first, last, o.filter));
+  const vex3d::DataPtr lines(Vex3dDataContours(graph.get(), o.first, last, o.filter));
   if (!lines) {
     if (levels.empty())
       std::fprintf(stderr, "torvane3d contours: no contour levels (is the data a surface grid with a z range?)\n");

@@ -14,7 +14,7 @@ int run_relief(std::span<char *const> args) {
       {"--sweep", sweep}, {"--rise", rise}, {"--scale", scale}, {"--ambient", ambient}, {"--intensity", intensity}};
   const DataCommand command{
       "relief", "FILE [--sweep D] [--rise D] [--scale S] [--ambient A] [--intensity I] -o OUT.dat", options, nullptr,
-      [&](DataPtr &data) {
+      [&](vex3d::DataPtr &data) {
         EngineMessages messages;
         data.reset(Vex3dDataShaded(data.get(), sweep[0], rise[0], scale[0], ambient[0], intensity[0]));
         return data != nullptr;

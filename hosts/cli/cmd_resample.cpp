@@ -28,7 +28,7 @@ int run_resample(std::span<char *const> args) {
         }
         return true;
       },
-      [&](DataPtr &data) {
+      [&](vex3d::DataPtr &data) {
         if (nx < 2 || ny < 2) {
           std::fprintf(stderr, "torvane3d resample: a grid needs at least 2 points per side, not %d x %d\n", nx, ny);
           return false;

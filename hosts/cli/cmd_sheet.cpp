@@ -7,9 +7,9 @@
 #include <string>
 
 #include "commands.h"
+#include "engine_ptr.h"
 #include "operations_sheet.h"
 #include "output.h"
-#include "owned.h"
 #include "png_file.h"
 #include "raster_context.h"
 #include "restable.h"
@@ -22,7 +22,7 @@ namespace {
 constexpr const char *kUsage = "usage: torvane3d sheet -o OUT.png [--svg OUT.svg]\n";
 
 void draw_into(vex3d::platform::DrawContext &context) {
-  const GraphPtr graph(Vex3dCreateGraph());
+  const vex3d::GraphPtr graph(Vex3dCreateGraph());
   if (!graph) return;
   const vex3d::CurrentContextScope current(graph.get(), &context);
   vex3d::prepare_context(graph.get());

@@ -21,7 +21,7 @@ int run_smooth(std::span<char *const> args) {
                               }
                               return true;
                             },
-                            [&](DataPtr &data) {
+                            [&](vex3d::DataPtr &data) {
                               EngineMessages messages;  // smoothing speaks only to refuse
                               Vex3dDataSmooth(data.get(), weight[0]);
                               return messages.count() == 0;

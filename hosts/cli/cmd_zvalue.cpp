@@ -7,9 +7,9 @@
 
 #include "commands.h"
 #include "data_command.h"
+#include "engine_ptr.h"
 #include "messages.h"
 #include "methods.h"
-#include "owned.h"
 #include "steps.h"
 
 namespace torvane3d_cli {
@@ -43,9 +43,9 @@ int run_zvalue(std::span<char *const> args) {
   }
   if (o.debug) start_messages(true);
 
-  const DataPtr data(read_data("zvalue", o.file));
+  const vex3d::DataPtr data(read_data("zvalue", o.file));
   if (!data) return 1;
-  const GraphPtr graph(Vex3dCreateGraph());
+  const vex3d::GraphPtr graph(Vex3dCreateGraph());
   if (!graph) {
     std::fprintf(stderr, "torvane3d: out of memory\n");
     return 1;

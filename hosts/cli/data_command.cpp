@@ -78,7 +78,7 @@ int run_data_command(const DataCommand &c, std::span<char *const> args) {
   if (!parse(c, args, p) || (c.check && !c.check())) return 2;
   vex3d::platform::OutputFile out;
   if (!open_output(out, c.name, p.out, {p.file})) return 1;
-  DataPtr data(read_data(c.name, p.file));
+  vex3d::DataPtr data(read_data(c.name, p.file));
   if (!data) return 1;
   if (!c.make(data) || !data) {
     std::fprintf(stderr, "torvane3d %s: nothing written\n", c.name);

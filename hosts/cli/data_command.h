@@ -8,7 +8,7 @@
 #include <functional>
 #include <span>
 
-#include "owned.h"
+#include "engine_ptr.h"
 
 namespace torvane3d_cli {
 
@@ -35,7 +35,7 @@ struct DataCommand {
   std::function<bool()> check;
   // Makes the output from the input (which it may change or replace); false
   // when the engine refused (its messages are shown).
-  std::function<bool(DataPtr &data)> make;
+  std::function<bool(vex3d::DataPtr &data)> make;
 };
 
 // Reads the arguments, the input file, makes and writes the output. Exit

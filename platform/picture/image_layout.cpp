@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "restable.h"
-
 namespace vex3d {
 namespace {
 
@@ -36,20 +34,21 @@ ImagePlacement place_image(int layout, int pw, int ph, const MetaRect &box) {
   if (pw <= 0 || ph <= 0) return out;
   const double aspect = static_cast<double>(pw) / ph;
   out.empty = false;
-  switch (layout) {
-    case Vex3dImageLayoutCentered:
+  const auto given = static_cast<PictureLayout>(layout);
+  switch (given) {
+    case PictureLayout::kCentered:
       out.rect = MetaRect{box.x + (box.width - pw) / 2, box.y + (box.height - ph) / 2, pw, ph};
       break;
-    case Vex3dImageLayoutTiled:
+    case PictureLayout::kTiled:
       out.rect = MetaRect{box.x, box.y, pw, ph};
       out.tiled = true;
       break;
-    case Vex3dImageLayoutStretched: out.rect = box; break;
-    case Vex3dImageLayoutStretchedToWidth: out.rect = to_width(box, aspect); break;
-    case Vex3dImageLayoutStretchedToHeight: out.rect = to_height(box, aspect); break;
-    case Vex3dImageLayoutFitted:
-    case Vex3dImageLayoutCropFitted: {
-      const bool width = fitted_to_width(box, aspect) == (layout == Vex3dImageLayoutFitted);
+    case PictureLayout::kStretched: out.rect = box; break;
+    case PictureLayout::kStretchedToWidth: out.rect = to_width(box, aspect); break;
+    case PictureLayout::kStretchedToHeight: out.rect = to_height(box, aspect); break;
+    case PictureLayout::kFitted:
+    case PictureLayout::kCropFitted: {
+      const bool width = fitted_to_width(box, aspect) == (given == PictureLayout::kFitted);
       out.rect = width ? to_width(box, aspect) : to_height(box, aspect);
       break;
     }

@@ -8,6 +8,17 @@
 
 namespace vex3d {
 
+// The seven layouts, numbered as a graph's image layouts store them.
+enum class PictureLayout : int {
+  kCentered = 1,
+  kTiled = 2,
+  kFitted = 3,
+  kStretched = 4,
+  kStretchedToWidth = 5,
+  kStretchedToHeight = 6,
+  kCropFitted = 7,
+};
+
 struct ImagePlacement {
   bool empty = true;  // nothing to draw
   // Where the whole picture is drawn, scaled to this rectangle. Tiled: the
@@ -18,7 +29,7 @@ struct ImagePlacement {
 };
 
 // The placement of a picture of natural size picture_width x picture_height
-// in the box by the layout (an ImageLayout value; others place nothing).
+// in the box by the layout (a PictureLayout value; others place nothing).
 // A picture without a size of its own (0 x 0) takes the box's size.
 ImagePlacement place_image(int layout, int picture_width, int picture_height, const MetaRect &box);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data.h"
+#include "engine_ptr.h"
 #include "draw_contours.h"
 #include "graph_contours.h"
 #include "raster_context.h"
@@ -19,10 +20,6 @@ using vex3d::platform::Point;
 using vex3d::platform::Primitive;
 using vex3d::platform::RecordedOp;
 
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-
 // Three styles with colours of their own; the middle one draws no line.
 const Vex3dContourStyle kStyles[3] = {
     {0x0000AA, 0x111111, 1, Vex3dLpatSolid},
@@ -33,7 +30,7 @@ const Vex3dContourStyle kStyles[3] = {
 class DrawContours : public RecordingGraph {
  protected:
   // Contours of `data` at `levels`, with the grid projected to (100 i, 100 j).
-  void contour(std::unique_ptr<Vex3dData, DataDeleter> d, std::vector<double> levels) {
+  void contour(DataPtr d, std::vector<double> levels) {
     data = std::move(d);
     const Vex3dContourStyle *styles[4] = {&kStyles[0], &kStyles[1], &kStyles[2], nullptr};
     Vex3dDistnTable table{int(levels.size()), levels.data()};
@@ -51,12 +48,12 @@ class DrawContours : public RecordingGraph {
   }
   static constexpr auto project = [](int i, int j) { return ScreenPoint{100 * i, 100 * j}; };
 
-  std::unique_ptr<Vex3dData, DataDeleter> data;
+  DataPtr data;
   const vex3d::ContourState *state = nullptr;
 };
 
-std::unique_ptr<Vex3dData, DataDeleter> grid(int nx, int ny, double (*f)(int, int)) {
-  std::unique_ptr<Vex3dData, DataDeleter> d(Vex3dDataCreateGrid(nx, ny, -99, 1, 1, 0, 0, 1));
+DataPtr grid(int nx, int ny, double (*f)(int, int)) {
+  DataPtr d(Vex3dDataCreateGrid(nx, ny, -99, 1, 1, 0, 0, 1));
   for (int i = 0; i < nx; ++i)
     for (int j = 0; j < ny; ++j) d->grid.values[i][j] = f(i, j);
   return d;

@@ -16,11 +16,6 @@
 
 namespace {
 
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
-
 template <class F>
 DataPtr grid(int nx, int ny, F f, double hole = -99) {
   DataPtr d(Vex3dDataCreateGrid(nx, ny, hole, 1, 1, 0, 0, 1));

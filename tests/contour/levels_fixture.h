@@ -25,9 +25,6 @@ inline void use_table(Vex3dGraph *graph, std::vector<double> levels) {
 
 using Levels = std::vector<double>;
 
-struct TableDeleter {
-  void operator()(Vex3dDistnTable *t) const { Vex3dFreeDistnTable(t); }
-};
-using TablePtr = std::unique_ptr<Vex3dDistnTable, TableDeleter>;
+using TablePtr = vex3d::DistnTablePtr;
 
 inline Levels contents(const Vex3dDistnTable *table) { return Levels(table->levels, table->levels + table->nlevels); }

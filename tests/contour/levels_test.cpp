@@ -9,6 +9,7 @@
 
 #include "data.h"
 #include "dtable.h"
+#include "engine_ptr.h"
 #include "levels.h"
 #include "levels_fixture.h"
 
@@ -151,11 +152,6 @@ TEST(LegendLevels, ComputedLevelsAreAllShown) {
 }  // namespace
 
 namespace {
-
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
 
 // A 2 x 2 grid holding the four values, x index outermost.
 DataPtr grid(double a, double b, double c, double d) {

@@ -30,10 +30,7 @@ namespace {
 
 using Styles = std::vector<Vex3dContourStyle>;
 
-struct StylesDeleter {
-  void operator()(Vex3dContourStyle **s) const { Vex3dFreeContourStyles(s); }
-};
-using StylesPtr = std::unique_ptr<Vex3dContourStyle *, StylesDeleter>;
+using StylesPtr = vex3d::ContourStylesPtr;
 
 Styles contents(Vex3dContourStyle *const *styles) {
   Styles all;

@@ -11,11 +11,9 @@
 #include <string>
 
 #include "data.h"
+#include "engine_ptr.h"
 
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
+using vex3d::DataPtr;
 
 // A scratch folder of its own per test, removed with everything in it.
 class ScratchDir {

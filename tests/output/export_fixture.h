@@ -17,10 +17,6 @@
 #include "raster_context.h"
 #include "scratch_dir.h"
 
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-
 class ExportTest : public ScratchDir {
  protected:
   static constexpr int kWidth = 400, kHeight = 300;
@@ -84,6 +80,6 @@ class ExportTest : public ScratchDir {
   static bool have_pillow() { return std::system("/usr/bin/python3 -c 'import PIL' >/dev/null 2>&1") == 0; }
 
   GraphPtr graph = make_graph();
-  std::unique_ptr<Vex3dData, DataDeleter> data_;
+  DataPtr data_;
   std::unique_ptr<vex3d::platform::RasterContext> reference;
 };

@@ -26,20 +26,16 @@ using vex3d::platform::NullContext;
 using vex3d::platform::Primitive;
 using vex3d::platform::RecordingContext;
 
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-
 // A 5 x 5 grid whose values run from `low` to `high`.
-std::unique_ptr<Vex3dData, DataDeleter> ramp(double low, double high) {
-  std::unique_ptr<Vex3dData, DataDeleter> data(Vex3dDataCreateGrid(5, 5, 1e308, 1, 1, 0, 0, 1));
+DataPtr ramp(double low, double high) {
+  DataPtr data(Vex3dDataCreateGrid(5, 5, 1e308, 1, 1, 0, 0, 1));
   for (int i = 0; i < 5; ++i)
     for (int j = 0; j < 5; ++j) data->grid.values[i][j] = low + (high - low) * (i * 5 + j) / 24.0;
   return data;
 }
 
 struct Legend {
-  std::unique_ptr<Vex3dData, DataDeleter> data = ramp(0, 1);
+  DataPtr data = ramp(0, 1);
   GraphPtr graph = make_graph();
   Vex3dGraph *g = graph.get();
   NullContext screen;

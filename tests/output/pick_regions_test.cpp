@@ -22,8 +22,7 @@ const char *const kFooter[] = {"A footer below it", nullptr};
 struct Page {
   GraphPtr graph = make_graph();
   Vex3dGraph *g = graph.get();
-  std::unique_ptr<Vex3dData, void (*)(Vex3dData *)> data{Vex3dDataCreateGrid(20, 20, 1e308, 1, 1, 0, 0, 1),
-                                                         [](Vex3dData *d) { Vex3dDataDestroy(d, 1); }};
+  const vex3d::DataPtr data{Vex3dDataCreateGrid(20, 20, 1e308, 1, 1, 0, 0, 1)};
   Page() {
     for (int i = 0; i < 20; ++i)
       for (int j = 0; j < 20; ++j) data->grid.values[i][j] = (i - 10) * (j - 10) * 0.05;
@@ -92,8 +91,7 @@ TEST(PickRegions, OnlyTheChartAreaShowsData) {
 TEST(PickRegions, OverAScatterLegendTheEntryGivesTheSeries) {
   GraphPtr graph = make_graph();
   Vex3dGraph *g = graph.get();
-  std::unique_ptr<Vex3dData, void (*)(Vex3dData *)> data{Vex3dDataCreatePoint(3, 4, 1e308, 1),
-                                                         [](Vex3dData *d) { Vex3dDataDestroy(d, 1); }};
+  const vex3d::DataPtr data{Vex3dDataCreatePoint(3, 4, 1e308, 1)};
   for (int s = 0; s < 3; ++s)
     for (int k = 0; k < 4; ++k) data->point.series[s].points[k] = Vex3dPoint{double(k), double(s), double(k + s)};
   const char *const names[] = {"first", "second", "third", nullptr};

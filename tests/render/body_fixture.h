@@ -11,15 +11,11 @@
 
 #include "body.h"
 #include "data.h"
+#include "engine_ptr.h"
 #include "recording_fixture.h"
 #include "view_fixture.h"
 
 namespace vex3d {
-
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
 
 // An nx x ny grid over 0 ... nx-1, 0 ... ny-1 with z(i, j).
 inline DataPtr make_grid(int nx, int ny, const std::function<double(int, int)> &z, double hole = 1e308) {

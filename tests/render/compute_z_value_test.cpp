@@ -9,17 +9,13 @@
 #include <memory>
 
 #include "data.h"
+#include "engine_ptr.h"
 #include "message_capture.h"
 #include "methods.h"
 #include "view_fixture.h"
 
 namespace vex3d {
 namespace {
-
-struct DataDeleter {
-  void operator()(Vex3dData *d) const { Vex3dDataDestroy(d, 1); }
-};
-using DataPtr = std::unique_ptr<Vex3dData, DataDeleter>;
 
 // A regular grid of f(i, j) with its steps and origin.
 template <class F>

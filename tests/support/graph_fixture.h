@@ -6,12 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "engine_ptr.h"
 #include "restable.h"
 
-struct GraphDeleter {
-  void operator()(Vex3dGraph *g) const { Vex3dDestroyGraph(g); }
-};
-using GraphPtr = std::unique_ptr<Vex3dGraph, GraphDeleter>;
+using vex3d::DataPtr;
+using vex3d::GraphPtr;
 
 inline GraphPtr make_graph() { return GraphPtr(Vex3dCreateGraph()); }
 

@@ -1,0 +1,1 @@
+// An engine header of the fixture tree the layer check is tried on.

@@ -1,0 +1,2 @@
+// A platform file including only the platform's own header beside it.
+#include "own.h"

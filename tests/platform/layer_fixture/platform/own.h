@@ -1,0 +1,2 @@
+// The platform's own header.
+#pragma once

@@ -1,0 +1,2 @@
+// A platform file that is not listed and includes an engine header.
+#include "graph.h"
