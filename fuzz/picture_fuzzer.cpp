@@ -46,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     vex3d::bitmap_argb(*picture);
   } else {
     SinkCanvas canvas;
-    vex3d::play_metafile(*picture, box, canvas);
+    vex3d::PlayBudget budget;
+    budget.visible = box;
+    vex3d::play_metafile(*picture, box, canvas, budget);
   }
   for (int layout = 1; layout <= 7; ++layout) {
     const auto placement = vex3d::place_image(layout, picture->pixel_width, picture->pixel_height, box);

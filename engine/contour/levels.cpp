@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "boundary.h"
 #include "diagnostics.h"
 #include "dtable.h"
 #include "graph.h"
@@ -93,23 +94,29 @@ Vex3dDistnTable *make_distn_table(const std::vector<double> &levels, const char 
 using namespace vex3d;
 
 extern "C" Vex3dDistnTable *Vex3dGetDistnTable(Vex3dGraph *graph) {
-  if (!graph) return nullptr;
-  // With DistnFromTable but no table the levels are computed, yet the caller
-  // asked for the user's table: there is none to give.
-  if (graph->distn_method == Vex3dDistnFromTable && !graph->distn_table.present()) return nullptr;
-  const char *failure = nullptr;
-  Vex3dDistnTable *table = make_distn_table(levels_in_use(graph), &failure);
-  if (!table) message(nullptr, "%s", failure);
-  return table;
+  return guarded(__func__, [&]() -> Vex3dDistnTable * {
+    if (!graph) return nullptr;
+    // With DistnFromTable but no table the levels are computed, yet the caller
+    // asked for the user's table: there is none to give.
+    if (graph->distn_method == Vex3dDistnFromTable && !graph->distn_table.present()) return nullptr;
+    const char *failure = nullptr;
+    Vex3dDistnTable *table = make_distn_table(levels_in_use(graph), &failure);
+    if (!table) message(nullptr, "%s", failure);
+    return table;
+  });
 }
 
 extern "C" void Vex3dFreeDistnTable(Vex3dDistnTable *table) {
-  if (!table) return;
-  std::free(table->levels);
-  std::free(table);
+  guarded(__func__, [&] {
+    if (!table) return;
+    std::free(table->levels);
+    std::free(table);
+  });
 }
 
 extern "C" int Vex3dCalcDistnIndex(Vex3dGraph *graph, double z) {
-  if (!graph) return 0;
-  return zone_index(levels_in_use(graph), z);
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    return zone_index(levels_in_use(graph), z);
+  });
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "boundary.h"
 #include "convert.h"
 #include "ctable.h"
 #include "data_file.h"
@@ -121,9 +122,10 @@ constexpr const char *kNoMemory = "Unable to allocate memory for contour styles.
 // Reads every style of the file; null with the reason in `failure`.
 Vex3dContourStyle **read_styles(std::FILE *file, const char *name, std::string &failure) {
   CStyleTable table;
-  LineReader lines(file);
+  LineReader lines(file, name);
   std::string_view text;
-  for (int number = 1; lines.next(text); ++number) {
+  while (lines.next(text)) {
+    const int number = lines.number();
     if (text.front() == '!') continue;
     text = without_line_feed(text);
     if (text.empty()) continue;
@@ -144,8 +146,8 @@ Vex3dContourStyle **read_styles(std::FILE *file, const char *name, std::string &
       return nullptr;
     }
   }
-  if (lines.failed()) {
-    failure = formatted("Unable to read data from %s\n", name);
+  if (lines.failed() || !lines.failure().empty()) {
+    failure = lines.failed() ? formatted("Unable to read data from %s\n", name) : lines.failure();
     return nullptr;
   }
   Vex3dContourStyle **styles = table.release();
@@ -160,42 +162,48 @@ Vex3dContourStyle **read_styles(std::FILE *file, const char *name, std::string &
 using namespace vex3d;
 
 extern "C" Vex3dContourStyle **Vex3dReadContourStyles(const char *file, char *error) {
-  TextFile stream = open_for_reading(file, file ? formatted("Unable to read data from %s\n", file) : "", error);
-  if (!stream) return nullptr;
-  std::string failure;
-  Vex3dContourStyle **styles = nullptr;
-  try {
-    styles = read_styles(stream.get(), file, failure);
-  } catch (const std::bad_alloc &) {
-    failure = kNoMemory;
-  }
-  if (!styles) route_error(failure, error);
-  return styles;
+  return guarded(__func__, [&]() -> Vex3dContourStyle ** {
+    TextFile stream = open_for_reading(file, file ? formatted("Unable to read data from %s\n", file) : "", error);
+    if (!stream) return nullptr;
+    std::string failure;
+    Vex3dContourStyle **styles = nullptr;
+    try {
+      styles = read_styles(stream.get(), file, failure);
+    } catch (const std::bad_alloc &) {
+      failure = kNoMemory;
+    }
+    if (!styles) route_error(failure, error);
+    return styles;
+  });
 }
 
 extern "C" int Vex3dWriteContourStyles(Vex3dContourStyle *const *styles, const char *file, char *error) {
-  OutputPtr out = open_for_writing(file, error);
-  if (!out) return 0;
-  // A refusal leaves in the file what was written before it (nothing, with
-  // no styles), as it always has.
-  const auto refuse = [&](const std::string &reason) {
-    out->commit();
-    route_error(reason, error);
-    return 0;
-  };
-  if (!styles) return refuse(formatted("No contour styles to write to %s", file));
-  out->write(formatted("!Contour Styles for %s\n", file));
-  for (int i = 0; styles[i]; ++i) {
-    const auto line = style_text(*styles[i]);
-    if (!line) return refuse(formatted("Cannot format pattern field -> style - %d file - %s", i + 1, file));
-    out->write(*line + "\n");
-  }
-  out->write("\n");
-  return finish_writing(*out, file, error) ? 1 : 0;
+  return guarded(__func__, [&]() -> int {
+    OutputPtr out = open_for_writing(file, error);
+    if (!out) return 0;
+    // A refusal leaves in the file what was written before it (nothing, with
+    // no styles), as it always has.
+    const auto refuse = [&](const std::string &reason) {
+      out->commit();
+      route_error(reason, error);
+      return 0;
+    };
+    if (!styles) return refuse(formatted("No contour styles to write to %s", file));
+    out->write(formatted("!Contour Styles for %s\n", file));
+    for (int i = 0; styles[i]; ++i) {
+      const auto line = style_text(*styles[i]);
+      if (!line) return refuse(formatted("Cannot format pattern field -> style - %d file - %s", i + 1, file));
+      out->write(*line + "\n");
+    }
+    out->write("\n");
+    return finish_writing(*out, file, error) ? 1 : 0;
+  });
 }
 
 extern "C" void Vex3dFreeContourStyles(Vex3dContourStyle **styles) {
-  if (!styles) return;
-  for (Vex3dContourStyle **p = styles; *p; ++p) std::free(*p);
-  std::free(styles);
+  guarded(__func__, [&] {
+    if (!styles) return;
+    for (Vex3dContourStyle **p = styles; *p; ++p) std::free(*p);
+    std::free(styles);
+  });
 }

@@ -1,6 +1,5 @@
 #include "text_file.h"
 
-#include <sys/types.h>
 #include <cstdarg>
 #include <cstdlib>
 
@@ -36,16 +35,31 @@ bool finish_writing(platform::OutputFile &file, const char *name, char *error) {
   return false;
 }
 
-LineReader::~LineReader() { std::free(buffer_); }
-
 bool LineReader::next(std::string_view &line) {
-  const ssize_t length = getline(&buffer_, &capacity_, file_);
-  if (length < 0) return false;
-  line = std::string_view(buffer_, static_cast<std::size_t>(length));
+  if (!failure_.empty()) return false;
+  buffer_.clear();
+  int c = 0;
+  while ((c = std::getc(file_)) != EOF) {
+    buffer_.push_back(static_cast<char>(c));
+    if (c == '\n') break;
+    if (buffer_.size() > kMaxLineBytes) {
+      failure_ = formatted("Error on line %d of file %s - line longer than %zu bytes", number_ + 1, name_,
+                           kMaxLineBytes);
+      return false;
+    }
+  }
+  if (std::ferror(file_)) return false;
+  if (buffer_.empty()) return false;
+  total_ += buffer_.size();
+  if (total_ > kMaxTextFileBytes) {
+    failure_ = formatted("Error on line %d of file %s - file longer than %zu bytes", number_ + 1, name_,
+                         kMaxTextFileBytes);
+    return false;
+  }
+  ++number_;
+  line = buffer_;
   return true;
 }
-
-bool LineReader::failed() const { return std::ferror(file_) != 0; }
 
 std::string_view without_line_feed(std::string_view line) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);

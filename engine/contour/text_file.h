@@ -29,22 +29,39 @@ OutputPtr open_for_writing(const char *name, char *error);
 // routed, when any write or the close failed (the old file then stays).
 bool finish_writing(platform::OutputFile &file, const char *name, char *error);
 
-// Lines of a file, each read whole however long, with its line feed.
+// What a levels or styles file may hold. Each is far beyond any real file
+// (a thousand levels or styles fill a few dozen kilobytes) and small enough
+// that an endless source (/dev/zero, a pipe) or a huge file is refused at
+// once instead of being read until memory runs out.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+constexpr std::size_t kMaxTextFileBytes = 4 * 1024 * 1024;
+
+// Lines of a file, each read whole with its line feed, numbered from 1.
+// Reading stops at the end of the file, at a read error (failed()), or at a
+// line or a file longer than the limits above (failure() says which).
 class LineReader {
  public:
-  explicit LineReader(std::FILE *file) : file_(file) {}
+  LineReader(std::FILE *file, const char *name) : file_(file), name_(name ? name : "") {}
   LineReader(const LineReader &) = delete;
   LineReader &operator=(const LineReader &) = delete;
-  ~LineReader();
   // The next line, valid until the next call and followed in memory by a NUL;
-  // false at the end of the file or on a read error.
+  // false when reading stops.
   bool next(std::string_view &line);
-  bool failed() const;
+  // The number of the line last returned (or being read when reading failed).
+  int number() const { return number_; }
+  // True when reading stopped at a read error.
+  bool failed() const { return std::ferror(file_) != 0; }
+  // Which limit stopped the reading, with the line it stopped at: "" when
+  // none did.
+  const std::string &failure() const { return failure_; }
 
  private:
   std::FILE *file_;
-  char *buffer_ = nullptr;
-  std::size_t capacity_ = 0;
+  const char *name_;
+  std::string buffer_;
+  std::size_t total_ = 0;
+  int number_ = 0;
+  std::string failure_;
 };
 
 // Removes one trailing line feed.

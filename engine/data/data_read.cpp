@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "allocation.h"
+#include "boundary.h"
 #include "data.h"
 #include "data_file.h"
 #include "data_lexer.h"
@@ -196,18 +197,20 @@ void route_error(const std::string &text, char *error) {
 using namespace vex3d;
 
 extern "C" Vex3dData *Vex3dDataRead(const char *file, char *error) {
-  if (!file) {
-    route_error("Filename is NULL", error);
-    return nullptr;
-  }
-  std::FILE *stream = std::fopen(expand_file_name(file).c_str(), "r");
-  if (!stream) {
-    route_error(failure("Unable to open %s", file).message, error);
-    return nullptr;
-  }
-  std::string reason;
-  Vex3dData *data = read_data_stream(stream, file, reason);
-  std::fclose(stream);
-  if (!data) route_error(reason, error);
-  return data;
+  return guarded(__func__, [&]() -> Vex3dData * {
+    if (!file) {
+      route_error("Filename is NULL", error);
+      return nullptr;
+    }
+    std::FILE *stream = std::fopen(expand_file_name(file).c_str(), "r");
+    if (!stream) {
+      route_error(failure("Unable to open %s", file).message, error);
+      return nullptr;
+    }
+    std::string reason;
+    Vex3dData *data = read_data_stream(stream, file, reason);
+    std::fclose(stream);
+    if (!data) route_error(reason, error);
+    return data;
+  });
 }

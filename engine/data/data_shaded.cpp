@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "boundary.h"
 #include "data.h"
 #include "diagnostics.h"
 #include "methods.h"
@@ -81,47 +82,49 @@ using namespace vex3d;
 
 extern "C" Vex3dData *Vex3dDataShaded(const Vex3dData *data, double sweep, double rise, double scale, double ambient,
                                       double intensity) {
-  if (!data) return nullptr;
-  if (data->type != VEX3D_DATA_GRID && data->type != VEX3D_DATA_IRGRID) {
-    message(nullptr, "Need grid or irregular grid data\n");
-    return nullptr;
-  }
-  if (const std::string problem = data_set_problem(*data); !problem.empty()) {
-    message(nullptr, "Vex3dDataShaded: %s!\n", problem.c_str());
-    return nullptr;
-  }
-  Vex3dDataInfo g;
-  prepare_data_info(g, data, true);
-  if (g.numx < 2 || g.numy < 2) {
-    message(nullptr, "Grid too small: need at least 2x2 grid.\n");
-    return nullptr;
-  }
-  Vex3dData *out = same_layout(*data);
-  if (!out) {
-    message(nullptr, "Can't create second data set\n");
-    return nullptr;
-  }
-  ambient = clamp01(ambient);
-  intensity = clamp01(intensity);
-  constexpr double kRadians = std::numbers::pi / 180;
-  const double sweep_r = sweep * kRadians, rise_r = rise * kRadians;
-  const double light[3] = {std::cos(rise_r) * std::cos(sweep_r), std::cos(rise_r) * std::sin(sweep_r),
-                           std::sin(rise_r)};
-  if (scale == 0 || !std::isfinite(scale)) scale = automatic_scale(g);
-  const double scale2 = scale * scale;
-
-  double **values = out->type == VEX3D_DATA_GRID ? out->grid.values : out->irgrid.values;
-  for (int i = 0; i < g.numx; ++i)
-    for (int j = 0; j < g.numy; ++j) {
-      double dz_x, dz_y, hx, hy;
-      if (!slopes_at(g, i, j, dz_x, dz_y, hx, hy)) {
-        values[i][j] = VEX3D_SHADED_HOLE;
-        continue;
-      }
-      const double n[3] = {-dz_x * hy, -dz_y * hx, scale2 * hx * hy};
-      const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-      const double shade = clamp01((n[0] * light[0] + n[1] * light[1] + n[2] * light[2]) / length);
-      values[i][j] = clamp01(shade * intensity + ambient);
+  return guarded(__func__, [&]() -> Vex3dData * {
+    if (!data) return nullptr;
+    if (data->type != VEX3D_DATA_GRID && data->type != VEX3D_DATA_IRGRID) {
+      message(nullptr, "Need grid or irregular grid data\n");
+      return nullptr;
     }
-  return out;
+    if (const std::string problem = data_set_problem(*data); !problem.empty()) {
+      message(nullptr, "Vex3dDataShaded: %s!\n", problem.c_str());
+      return nullptr;
+    }
+    Vex3dDataInfo g;
+    prepare_data_info(g, data, true);
+    if (g.numx < 2 || g.numy < 2) {
+      message(nullptr, "Grid too small: need at least 2x2 grid.\n");
+      return nullptr;
+    }
+    Vex3dData *out = same_layout(*data);
+    if (!out) {
+      message(nullptr, "Can't create second data set\n");
+      return nullptr;
+    }
+    ambient = clamp01(ambient);
+    intensity = clamp01(intensity);
+    constexpr double kRadians = std::numbers::pi / 180;
+    const double sweep_r = sweep * kRadians, rise_r = rise * kRadians;
+    const double light[3] = {std::cos(rise_r) * std::cos(sweep_r), std::cos(rise_r) * std::sin(sweep_r),
+                             std::sin(rise_r)};
+    if (scale == 0 || !std::isfinite(scale)) scale = automatic_scale(g);
+    const double scale2 = scale * scale;
+
+    double **values = out->type == VEX3D_DATA_GRID ? out->grid.values : out->irgrid.values;
+    for (int i = 0; i < g.numx; ++i)
+      for (int j = 0; j < g.numy; ++j) {
+        double dz_x, dz_y, hx, hy;
+        if (!slopes_at(g, i, j, dz_x, dz_y, hx, hy)) {
+          values[i][j] = VEX3D_SHADED_HOLE;
+          continue;
+        }
+        const double n[3] = {-dz_x * hy, -dz_y * hx, scale2 * hx * hy};
+        const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        const double shade = clamp01((n[0] * light[0] + n[1] * light[1] + n[2] * light[2]) / length);
+        values[i][j] = clamp01(shade * intensity + ambient);
+      }
+    return out;
+  });
 }

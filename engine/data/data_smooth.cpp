@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "boundary.h"
 #include "data.h"
 #include "diagnostics.h"
 #include "methods.h"
@@ -159,14 +160,16 @@ void smooth(Vex3dData &data, double w) {
 using namespace vex3d;
 
 extern "C" void Vex3dDataSmooth(Vex3dData *data, double w) {
-  if (!data || !(w >= 0 && w < 1)) return;
-  if (data->type == VEX3D_POINT) {
-    message(nullptr, "Need grid or irregular grid data\n");
-    return;
-  }
-  if (const std::string problem = data_set_problem(*data); !problem.empty()) {
-    message(nullptr, "Vex3dDataSmooth: %s!\n", problem.c_str());
-    return;
-  }
-  smooth(*data, w);
+  guarded(__func__, [&] {
+    if (!data || !(w >= 0 && w < 1)) return;
+    if (data->type == VEX3D_POINT) {
+      message(nullptr, "Need grid or irregular grid data\n");
+      return;
+    }
+    if (const std::string problem = data_set_problem(*data); !problem.empty()) {
+      message(nullptr, "Vex3dDataSmooth: %s!\n", problem.c_str());
+      return;
+    }
+    smooth(*data, w);
+  });
 }

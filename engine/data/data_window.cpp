@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "allocation.h"
+#include "boundary.h"
 #include "data.h"
 #include "data_set.h"
 #include "diagnostics.h"
@@ -184,28 +185,30 @@ using namespace vex3d;
 
 extern "C" Vex3dData *Vex3dDataWindow(const Vex3dData *data, double x0, double y0, double x1, double y1, int nx, int ny,
                                       int method) {
-  if (!data || nx < 2 || ny < 2) return nullptr;
-  if (data->type == VEX3D_POINT) {
-    message(nullptr, "Need grid or irregular grid data\n");
-    return nullptr;
-  }
-  if (data->type != VEX3D_DATA_GRID && data->type != VEX3D_DATA_IRGRID) {
-    message(nullptr, "Vex3dDataWindow: Unrecognized Vex3d Data type!\n");
-    return nullptr;
-  }
-  if (x0 > x1) std::swap(x0, x1);
-  if (y0 > y1) std::swap(y0, y1);
-  // A window that is no number or has no end is as unusable as an empty one.
-  if (negligible(x1 - x0) || negligible(y1 - y0) || !std::isfinite(x1 - x0) || !std::isfinite(y1 - y0)) {
-    message(nullptr, "Vex3dDataWindow: Data range is NULL!\n");
-    return nullptr;
-  }
-  if (const std::string problem = data_set_problem(*data); !problem.empty()) {
-    message(nullptr, "Vex3dDataWindow: %s!\n", problem.c_str());
-    return nullptr;
-  }
-  Vex3dDataInfo in;
-  prepare_data_info(in, data, true);
-  const NewLine new_x{x0, x1, (x1 - x0) / (nx - 1), nx}, new_y{y0, y1, (y1 - y0) / (ny - 1), ny};
-  return resample(in, new_x, new_y, method == VEX3D_INTERPOLATE_CUBIC_SPLINE);
+  return guarded(__func__, [&]() -> Vex3dData * {
+    if (!data || nx < 2 || ny < 2) return nullptr;
+    if (data->type == VEX3D_POINT) {
+      message(nullptr, "Need grid or irregular grid data\n");
+      return nullptr;
+    }
+    if (data->type != VEX3D_DATA_GRID && data->type != VEX3D_DATA_IRGRID) {
+      message(nullptr, "Vex3dDataWindow: Unrecognized Vex3d Data type!\n");
+      return nullptr;
+    }
+    if (x0 > x1) std::swap(x0, x1);
+    if (y0 > y1) std::swap(y0, y1);
+    // A window that is no number or has no end is as unusable as an empty one.
+    if (negligible(x1 - x0) || negligible(y1 - y0) || !std::isfinite(x1 - x0) || !std::isfinite(y1 - y0)) {
+      message(nullptr, "Vex3dDataWindow: Data range is NULL!\n");
+      return nullptr;
+    }
+    if (const std::string problem = data_set_problem(*data); !problem.empty()) {
+      message(nullptr, "Vex3dDataWindow: %s!\n", problem.c_str());
+      return nullptr;
+    }
+    Vex3dDataInfo in;
+    prepare_data_info(in, data, true);
+    const NewLine new_x{x0, x1, (x1 - x0) / (nx - 1), nx}, new_y{y0, y1, (y1 - y0) / (ny - 1), ny};
+    return resample(in, new_x, new_y, method == VEX3D_INTERPOLATE_CUBIC_SPLINE);
+  });
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "boundary.h"
 #include "data.h"
 #include "data_file.h"
 #include "file_name.h"
@@ -176,22 +177,24 @@ bool write_data(platform::OutputFile &out, const Vex3dData *data, std::string &r
 using namespace vex3d;
 
 extern "C" int Vex3dDataWrite(const Vex3dData *data, const char *file, char *error) {
-  if (!file) {
-    route_error("Filename is NULL", error);
-    return 0;
-  }
-  platform::OutputFile out;
-  if (!out.open(expand_file_name(file))) {
-    route_error(std::string("Unable to write to ") + file, error);
-    return 0;
-  }
-  std::string refusal;
-  const bool written = write_data(out, data, refusal);
-  // A refused data set leaves the file created empty, as it always has.
-  if (!out.commit()) {
-    route_error(std::string("Unable to write to ") + file + ": " + out.error(), error);
-    return 0;
-  }
-  if (!written) route_error(refusal, error);
-  return written ? 1 : 0;
+  return guarded(__func__, [&]() -> int {
+    if (!file) {
+      route_error("Filename is NULL", error);
+      return 0;
+    }
+    platform::OutputFile out;
+    if (!out.open(expand_file_name(file))) {
+      route_error(std::string("Unable to write to ") + file, error);
+      return 0;
+    }
+    std::string refusal;
+    const bool written = write_data(out, data, refusal);
+    // A refused data set leaves the file created empty, as it always has.
+    if (!out.commit()) {
+      route_error(std::string("Unable to write to ") + file + ": " + out.error(), error);
+      return 0;
+    }
+    if (!written) route_error(refusal, error);
+    return written ? 1 : 0;
+  });
 }

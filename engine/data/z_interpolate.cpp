@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "boundary.h"
 #include "diagnostics.h"
 #include "graph.h"
 #include "methods.h"
@@ -64,12 +65,17 @@ double grid_height(const Vex3dDataInfo &info, double x, double y) {
 using namespace vex3d;
 
 extern "C" double Vex3dZInterpolate(Vex3dGraph *graph, double x, double y) {
-  if (!graph) return 0;
-  const Vex3dDataInfo &info = graph->surface_info;
-  if (info.type == VEX3D_POINT) return info.hole;
-  if (const std::string text = refusal(*graph, x, y); !text.empty()) {
-    message(graph, "Vex3dZInterpolate: %s\n", text.c_str());
-    return VALUE_UNSET;
-  }
-  return grid_height(info, x, y);
+  return guarded(
+      __func__,
+      [&]() -> double {
+        if (!graph) return 0;
+        const Vex3dDataInfo &info = graph->surface_info;
+        if (info.type == VEX3D_POINT) return info.hole;
+        if (const std::string text = refusal(*graph, x, y); !text.empty()) {
+          message(graph, "Vex3dZInterpolate: %s\n", text.c_str());
+          return VALUE_UNSET;
+        }
+        return grid_height(info, x, y);
+      },
+      VALUE_UNSET);
 }

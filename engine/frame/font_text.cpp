@@ -1,13 +1,14 @@
 // Font descriptions: "Face,12,Bold,Italic,Underline,Strikeout", the points and
 // pixels rule, and font handles.
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
 
+#include "boundary.h"
 #include "convert.h"
 #include "font.h"
 #include "graph.h"
@@ -102,12 +103,16 @@ FontRecord::~FontRecord() { delete font; }
 }  // namespace vex3d
 
 extern "C" Vex3dFont *Vex3dCreateFont(const char *description) {
-  if (!description) return nullptr;
-  return vex3d::make_font(vex3d::parse_font(description));
+  return vex3d::guarded(__func__, [&]() -> Vex3dFont * {
+    if (!description) return nullptr;
+    return vex3d::make_font(vex3d::parse_font(description));
+  });
 }
 
-extern "C" void Vex3dDestroyFont(Vex3dFont *font) { delete font; }
+extern "C" void Vex3dDestroyFont(Vex3dFont *font) {
+  vex3d::guarded(__func__, [&] { delete font; });
+}
 
 extern "C" const Vex3dFontDesc *Vex3dFontDescription(const Vex3dFont *font) {
-  return font ? &font->desc : nullptr;
+  return vex3d::guarded(__func__, [&]() -> const Vex3dFontDesc * { return font ? &font->desc : nullptr; });
 }

@@ -104,6 +104,16 @@ class StringList {
   bool present_ = false;
 };
 
+// The most levels a user's table may hold. Drawing works per level and per
+// cell (each level is traced through the cells it crosses, each zone filled,
+// styled and listed in the legend), so a table of a million levels made a
+// 20 x 20 chart take hundreds of megabytes and seconds. Ten thousand is a
+// hundred times the most levels the graph computes itself (NUM_DISTN_LEVELS)
+// and keeps the work of any table small; the contour tracer's own limit on
+// crossings bounds what the levels cost on a large grid. Larger tables are
+// refused where they come in: the DISTN_TABLE set and the levels file reader.
+constexpr int kMaxTableLevels = 10000;
+
 // The user's contour levels: sorted, free of duplicates, never an empty array.
 class DistnTableCopy {
  public:

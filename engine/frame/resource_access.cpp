@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "boundary.h"
 #include "convert.h"
 #include "defaults.h"
 #include "diagnostics.h"
@@ -65,20 +66,18 @@ void finish_batch(Vex3dGraph *graph) {
 
 using namespace vex3d;
 
-#define VEX3D_READ_ARG(args, kind, value)                                                  \
-  switch (kind) {                                                                          \
-    case ArgKind::Word: (value).i = va_arg(args, int); break;                              \
-    case ArgKind::Double: (value).d = va_arg(args, double); break;                         \
-    case ArgKind::Pointer: (value).p = va_arg(args, const void *); break;                  \
-    case ArgKind::Function: (value).f = va_arg(args, Vex3dLegendLabelFunc); break;         \
+#define VEX3D_READ_ARG(args, kind, value)                                          \
+  switch (kind) {                                                                  \
+    case ArgKind::Word: (value).i = va_arg(args, int); break;                      \
+    case ArgKind::Double: (value).d = va_arg(args, double); break;                 \
+    case ArgKind::Pointer: (value).p = va_arg(args, const void *); break;          \
+    case ArgKind::Function: (value).f = va_arg(args, Vex3dLegendLabelFunc); break; \
   }
 
-extern "C" void Vex3dSetValues(Vex3dGraph *graph, ...) {
-  if (!graph) return;
+namespace {
+void set_values(Vex3dGraph *graph, va_list args) {
   int saved_repaint = graph->repaint;
   graph->repaint = 0;  // nothing draws while the list is applied
-  va_list args;
-  va_start(args, graph);
   bool stopped = false;
   for (int id; (id = va_arg(args, int)) != 0;) {
     const TypeInfo *type = list_type(id, ListOwner::Graph);
@@ -95,7 +94,6 @@ extern "C" void Vex3dSetValues(Vex3dGraph *graph, ...) {
       graph->repaint = 0;
     }
   }
-  va_end(args);
   if (stopped) {
     graph->repaint = saved_repaint;
     return;
@@ -105,10 +103,7 @@ extern "C" void Vex3dSetValues(Vex3dGraph *graph, ...) {
   finish_batch(graph);
 }
 
-extern "C" void Vex3dTextSetValues(Vex3dText *text, ...) {
-  if (!text) return;
-  va_list args;
-  va_start(args, text);
+void text_set_values(Vex3dText *text, va_list args) {
   for (int id; (id = va_arg(args, int)) != 0;) {
     const TypeInfo *type = list_type(id, ListOwner::Text);
     if (!type) {
@@ -119,8 +114,25 @@ extern "C" void Vex3dTextSetValues(Vex3dText *text, ...) {
     VEX3D_READ_ARG(args, type->arg_kind(), value);
     text_set_resource(text, id, value);
   }
-  va_end(args);
   Vex3dRepaint(text->graph, 0);
+}
+}  // namespace
+
+// The argument lists are opened and closed here, around the guarded work.
+extern "C" void Vex3dSetValues(Vex3dGraph *graph, ...) {
+  if (!graph) return;
+  va_list args;
+  va_start(args, graph);
+  guarded(__func__, [&] { set_values(graph, args); });
+  va_end(args);
+}
+
+extern "C" void Vex3dTextSetValues(Vex3dText *text, ...) {
+  if (!text) return;
+  va_list args;
+  va_start(args, text);
+  guarded(__func__, [&] { text_set_values(text, args); });
+  va_end(args);
 }
 
 namespace {
@@ -143,7 +155,7 @@ extern "C" void Vex3dGetValues(Vex3dGraph *graph, ...) {
   if (!graph) return;
   va_list args;
   va_start(args, graph);
-  get_values(graph, graph, ListOwner::Graph, "Vex3dGetValues", args);
+  guarded(__func__, [&] { get_values(graph, graph, ListOwner::Graph, "Vex3dGetValues", args); });
   va_end(args);
 }
 
@@ -151,28 +163,30 @@ extern "C" void Vex3dTextGetValues(Vex3dText *text, ...) {
   if (!text) return;
   va_list args;
   va_start(args, text);
-  get_values(text->graph, text, ListOwner::Text, "Vex3dTextGetValues", args);
+  guarded(__func__, [&] { get_values(text->graph, text, ListOwner::Text, "Vex3dTextGetValues", args); });
   va_end(args);
 }
 
 extern "C" int Vex3dSetValueString(Vex3dGraph *graph, int id, const char *text) {
-  if (!graph || !text) return 0;
-  const ResourceRow *row = find_row(id);
-  if (!row || row->owner == Owner::Text) return 0;
-  std::optional<Converted> converted = from_text(row->type, text);
-  if (!converted) return 0;
-  set_resource(graph, id, converted->value);
-  if (row->type == VEX3D_TYPE_Data) {
-    // A data set read from a file stays with the graph, which frees it once
-    // it is replaced.
-    const int slot = id == VEX3D_SURFACE_DATA ? 0 : 1;
-    Vex3dData *now = slot == 0 ? graph->surface_data : graph->zone_data;
-    if (now == converted->value.p) graph->read_data[slot] = converted->keep;
-    ensure_data_styles(graph);
-  }
-  recompute_derived(graph);
-  Vex3dRepaint(graph, 0);
-  return 1;
+  return guarded(__func__, [&]() -> int {
+    if (!graph || !text) return 0;
+    const ResourceRow *row = find_row(id);
+    if (!row || row->owner == Owner::Text) return 0;
+    std::optional<Converted> converted = from_text(row->type, text);
+    if (!converted) return 0;
+    set_resource(graph, id, converted->value);
+    if (row->type == VEX3D_TYPE_Data) {
+      // A data set read from a file stays with the graph, which frees it once
+      // it is replaced.
+      const int slot = id == VEX3D_SURFACE_DATA ? 0 : 1;
+      Vex3dData *now = slot == 0 ? graph->surface_data : graph->zone_data;
+      if (now == converted->value.p) graph->read_data[slot] = converted->keep;
+      ensure_data_styles(graph);
+    }
+    recompute_derived(graph);
+    Vex3dRepaint(graph, 0);
+    return 1;
+  });
 }
 
 namespace {
@@ -189,28 +203,34 @@ int copy_text_form(const ResourceRow &row, void *record, char **text) {
 }  // namespace
 
 extern "C" int Vex3dGetValueString(Vex3dGraph *graph, int id, char **text) {
-  if (!graph || !text) return 0;
-  const ResourceRow *row = find_row(id);
-  if (!row || row->owner == Owner::Text) return 0;
-  run_layout_if_stale(graph);
-  return copy_text_form(*row, graph, text);
+  return guarded(__func__, [&]() -> int {
+    if (!graph || !text) return 0;
+    const ResourceRow *row = find_row(id);
+    if (!row || row->owner == Owner::Text) return 0;
+    run_layout_if_stale(graph);
+    return copy_text_form(*row, graph, text);
+  });
 }
 
 extern "C" int Vex3dTextSetValueString(Vex3dText *text, int id, const char *value) {
-  if (!text || !value) return 0;
-  const ResourceRow *row = find_row(id);
-  if (!row || row->owner != Owner::Text) return 0;
-  std::optional<Converted> converted = from_text(row->type, value);
-  if (!converted) return 0;
-  text_set_resource(text, id, converted->value);
-  Vex3dRepaint(text->graph, 0);
-  return 1;
+  return guarded(__func__, [&]() -> int {
+    if (!text || !value) return 0;
+    const ResourceRow *row = find_row(id);
+    if (!row || row->owner != Owner::Text) return 0;
+    std::optional<Converted> converted = from_text(row->type, value);
+    if (!converted) return 0;
+    text_set_resource(text, id, converted->value);
+    Vex3dRepaint(text->graph, 0);
+    return 1;
+  });
 }
 
 extern "C" int Vex3dTextGetValueString(Vex3dText *text, int id, char **value) {
-  if (!text || !value) return 0;
-  const ResourceRow *row = find_row(id);
-  if (!row || row->owner != Owner::Text) return 0;
-  run_layout_if_stale(text->graph);
-  return copy_text_form(*row, text, value);
+  return guarded(__func__, [&]() -> int {
+    if (!text || !value) return 0;
+    const ResourceRow *row = find_row(id);
+    if (!row || row->owner != Owner::Text) return 0;
+    run_layout_if_stale(text->graph);
+    return copy_text_form(*row, text, value);
+  });
 }

@@ -1,4 +1,5 @@
 #include "resource_table.h"
+#include "boundary.h"
 
 #include <array>
 
@@ -25,16 +26,14 @@ constexpr TypeInfo kTypes[] = {
 };
 
 constexpr ResourceRow kRows[] = {
-#define VEX3D_RESOURCE(name, type_name, index, owner, member, dflt, rule, bits)                        \
-  {VEX3D_##name,                                                                                   \
-   #name,                                                                                          \
-   VEX3D_TYPE_##type_name,                                                                              \
-   Owner::owner,                                                                                   \
-   [](void *record) -> void * {                                                                    \
-     return &static_cast<RecordOf<Owner::owner>::record *>(record)->member;                          \
-   },                                                                                              \
-   static_cast<double>(dflt),                                                                      \
-   rule,                                                                                           \
+#define VEX3D_RESOURCE(name, type_name, index, owner, member, dflt, rule, bits)                           \
+  {VEX3D_##name,                                                                                          \
+   #name,                                                                                                 \
+   VEX3D_TYPE_##type_name,                                                                                \
+   Owner::owner,                                                                                          \
+   [](void *record) -> void * { return &static_cast<RecordOf<Owner::owner>::record *>(record)->member; }, \
+   static_cast<double>(dflt),                                                                             \
+   rule,                                                                                                  \
    bits},
 #include "resources.def"
 };
@@ -114,23 +113,33 @@ const TypeInfo *find_type(int code) {
 }  // namespace vex3d
 
 extern "C" const char *Vex3dResourceName(int id) {
-  const vex3d::ResourceRow *row = vex3d::find_row(id);
-  return row ? row->name : "";
+  return vex3d::guarded(__func__, [&]() -> const char * {
+    const vex3d::ResourceRow *row = vex3d::find_row(id);
+    return row ? row->name : "";
+  });
 }
 
 extern "C" int Vex3dResourceOwner(int id) {
-  const vex3d::ResourceRow *row = vex3d::find_row(id);
-  return row ? static_cast<int>(row->owner) : 0;
+  return vex3d::guarded(__func__, [&]() -> int {
+    const vex3d::ResourceRow *row = vex3d::find_row(id);
+    return row ? static_cast<int>(row->owner) : 0;
+  });
 }
 
 extern "C" int Vex3dResourceId(const char *name) {
-  const vex3d::ResourceRow *row = name ? vex3d::find_row(std::string_view(name)) : nullptr;
-  return row ? row->id : 0;
+  return vex3d::guarded(__func__, [&]() -> int {
+    const vex3d::ResourceRow *row = name ? vex3d::find_row(std::string_view(name)) : nullptr;
+    return row ? row->id : 0;
+  });
 }
 
-extern "C" int Vex3dResourceCount(void) { return static_cast<int>(vex3d::resource_rows().size()); }
+extern "C" int Vex3dResourceCount(void) {
+  return vex3d::guarded(__func__, [&]() -> int { return static_cast<int>(vex3d::resource_rows().size()); });
+}
 
 extern "C" int Vex3dResourceIdAt(int row) {
-  const auto rows = vex3d::resource_rows();
-  return row >= 0 && row < static_cast<int>(rows.size()) ? rows[row].id : 0;
+  return vex3d::guarded(__func__, [&]() -> int {
+    const auto rows = vex3d::resource_rows();
+    return row >= 0 && row < static_cast<int>(rows.size()) ? rows[row].id : 0;
+  });
 }

@@ -185,6 +185,10 @@ Change store(const Target &t, const ResourceRow &row, const Value &v) {
         message(t.graph, "Corrupted distn table: Not changed");
         return {};
       }
+      if (given && given->nlevels > kMaxTableLevels) {
+        message(t.graph, "Distn table of %d levels: Not changed (at most %d levels)", given->nlevels, kMaxTableLevels);
+        return {};
+      }
       if (!given && !table.present()) return {};
       table.assign(given);
       return changed;

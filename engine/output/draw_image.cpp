@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "boundary.h"
+#include "diagnostics.h"
 #include "image_layout.h"
 #include "output_state.h"
 #include "palette.h"
@@ -58,7 +60,7 @@ std::vector<std::uint32_t> tiled_pixels(const std::vector<std::uint32_t> &argb, 
 }
 
 void draw_bitmap(platform::DrawContext &ctx, const Picture &pic, const ImagePlacement &place, const MetaRect &box) {
-  const std::vector<std::uint32_t> argb = bitmap_argb(pic);
+  const std::vector<std::uint32_t> &argb = converted_pixels(pic);
   if (argb.empty()) return;
   if (!place.tiled) {
     ctx.draw_image(platform::ImageView{argb.data(), pic.width, pic.height, pic.width}, box_of(place.rect));
@@ -79,42 +81,52 @@ using namespace vex3d;
 
 extern "C" void vex3d_win_drawimage(Vex3dGraph *graph, vex3d::ImageRecord *image, int x, int y, int width, int height,
                                     int clip_x, int clip_y, int clip_width, int clip_height) {
-  if (!graph || !image || !image->file) return;
-  platform::DrawContext *ctx = current_context(graph);
-  if (!ctx) return;
-  const Picture &pic = loaded_picture(graph, *image);
-  const MetaRect box{x, y, width, height};
-  const ImagePlacement place = place_image(image->layout, pic.pixel_width, pic.pixel_height, box);
-  if (place.empty) return;
+  guarded(__func__, [&] {
+    if (!graph || !image || !image->file) return;
+    platform::DrawContext *ctx = current_context(graph);
+    if (!ctx) return;
+    const Picture &pic = loaded_picture(graph, *image);
+    const MetaRect box{x, y, width, height};
+    const ImagePlacement place = place_image(image->layout, pic.pixel_width, pic.pixel_height, box);
+    if (place.empty) return;
 
-  // Metafile contexts are not clipped; elsewhere the clip box holds, and
-  // tiles are also cut at the box.
-  std::optional<MetaRect> clip;
-  if (!is_metafile(ctx)) {
-    clip = MetaRect{clip_x, clip_y, clip_width, clip_height};
-    if (place.tiled) {
-      const platform::Box cut = platform::intersect(box_of(*clip), box_of(box));
-      clip = MetaRect{cut.x, cut.y, cut.width, cut.height};
+    // Metafile contexts are not clipped; elsewhere the clip box holds, and
+    // tiles are also cut at the box.
+    std::optional<MetaRect> clip;
+    if (!is_metafile(ctx)) {
+      clip = MetaRect{clip_x, clip_y, clip_width, clip_height};
+      if (place.tiled) {
+        const platform::Box cut = platform::intersect(box_of(*clip), box_of(box));
+        clip = MetaRect{cut.x, cut.y, cut.width, cut.height};
+      }
     }
-  }
 
-  OutputState &out = output_state(graph);
-  const platform::DrawState saved = out.state;
-  const PenDescription saved_pen = out.pen;
-  const int saved_fill_color = out.fill_color, saved_fill_style = out.fill_style;
-  const bool saved_stipple = out.stipple_brush;
-  if (pic.is_bitmap()) {
-    if (clip) ctx->set_clip(box_of(*clip));
-    draw_bitmap(*ctx, pic, place, box);
-  } else {
-    OperationCanvas canvas(graph, clip);
-    for (const MetaRect &copy : image_copies(place, box, kMaxPlayedTiles)) play_metafile(pic, copy, canvas);
-  }
-  // The picture leaves the drawing state as it found it.
-  out.pen = saved_pen;
-  out.fill_color = saved_fill_color;
-  out.fill_style = saved_fill_style;
-  out.stipple_brush = saved_stipple;
-  out.state = saved;
-  ctx->set_state(saved);
+    OutputState &out = output_state(graph);
+    const platform::DrawState saved = out.state;
+    const PenDescription saved_pen = out.pen;
+    const int saved_fill_color = out.fill_color, saved_fill_style = out.fill_style;
+    const bool saved_stipple = out.stipple_brush;
+    if (pic.is_bitmap()) {
+      if (clip) ctx->set_clip(box_of(*clip));
+      draw_bitmap(*ctx, pic, place, box);
+    } else {
+      OperationCanvas canvas(graph, clip);
+      PlayBudget budget;
+      budget.visible = clip;
+      for (const MetaRect &copy : image_copies(place, box, kMaxPlayedTiles)) {
+        play_metafile(pic, copy, canvas, budget);
+        if (budget.spent()) {
+          message(graph, "Picture %s is too costly to draw: drawn in part", c_text(image->file));
+          break;
+        }
+      }
+    }
+    // The picture leaves the drawing state as it found it.
+    out.pen = saved_pen;
+    out.fill_color = saved_fill_color;
+    out.fill_style = saved_fill_style;
+    out.stipple_brush = saved_stipple;
+    out.state = saved;
+    ctx->set_state(saved);
+  });
 }

@@ -1,5 +1,6 @@
 // A graph's window: attaching and detaching, and what the window's events do.
 #include "graph_window.h"
+#include "boundary.h"
 
 #include <string>
 
@@ -76,84 +77,102 @@ void install_window_hooks(EngineHooks &hooks) {
 using namespace vex3d;
 
 extern "C" void Vex3dWindowResized(Vex3dWindow *window, int width, int height) {
-  if (!window || !window->graph) return;
-  Vex3dGraph *graph = window->graph;
-  set_resource(graph, VEX3D_WIDTH, Value::word(width));
-  set_resource(graph, VEX3D_HEIGHT, Value::word(height));
-  window->invalidate(nullptr);  // the window is redrawn whole after a resize
-  const WindowSize size{width, height};
-  window->send_to_parent(kMessageResized, &size);
+  guarded(__func__, [&] {
+    if (!window || !window->graph) return;
+    Vex3dGraph *graph = window->graph;
+    set_resource(graph, VEX3D_WIDTH, Value::word(width));
+    set_resource(graph, VEX3D_HEIGHT, Value::word(height));
+    window->invalidate(nullptr);  // the window is redrawn whole after a resize
+    const WindowSize size{width, height};
+    window->send_to_parent(kMessageResized, &size);
+  });
 }
 
 extern "C" void Vex3dWindowPaint(Vex3dWindow *window, const vex3d::WindowRect *update) {
-  if (!window || !window->graph) return;
-  Vex3dGraph *graph = window->graph;
-  OutputState &out = output_state(graph);
-  const WindowSize size = window->client_size();
-  out.update = united(out.update, update ? *update : WindowRect{0, 0, size.width, size.height});
-  out.in_paint = true;
-  Vex3dRepaint(graph, 0);
-  out.in_paint = false;
+  guarded(__func__, [&] {
+    if (!window || !window->graph) return;
+    Vex3dGraph *graph = window->graph;
+    OutputState &out = output_state(graph);
+    const WindowSize size = window->client_size();
+    out.update = united(out.update, update ? *update : WindowRect{0, 0, size.width, size.height});
+    out.in_paint = true;
+    Vex3dRepaint(graph, 0);
+    out.in_paint = false;
+  });
 }
 
 extern "C" void Vex3dWindowPaintContext(Vex3dWindow *window, vex3d::platform::DrawContext *context) {
-  if (!window || !window->graph || !context) return;
-  Vex3dGraph *graph = window->graph;
-  OutputState &out = output_state(graph);
-  // The buffer (a screen raster) is kept only when it can stand for the
-  // host's context.
-  out.buffer_suspended = context->kind() != platform::ContextKind::kRaster || context->color_depth() != 32 ||
-                         context->resolution() != platform::kScreenDpi;
-  out.window_context = context;
-  out.in_paint = true;
-  // Drawn straight into the host's context, the page is drawn whole: that
-  // context holds nothing of an earlier drawing to draw over.
-  const bool direct = out.buffer_suspended || !graph->double_buffer;
-  Vex3dRepaint(graph, is_metafile(context) || direct ? VEX3D_CHANGE_ALL : 0);
-  out.in_paint = false;
-  out.window_context = nullptr;
-  out.buffer_suspended = false;
-  out.update = WindowRect{};
+  guarded(__func__, [&] {
+    if (!window || !window->graph || !context) return;
+    Vex3dGraph *graph = window->graph;
+    OutputState &out = output_state(graph);
+    // The buffer (a screen raster) is kept only when it can stand for the
+    // host's context.
+    out.buffer_suspended = context->kind() != platform::ContextKind::kRaster || context->color_depth() != 32 ||
+                           context->resolution() != platform::kScreenDpi;
+    out.window_context = context;
+    out.in_paint = true;
+    // Drawn straight into the host's context, the page is drawn whole: that
+    // context holds nothing of an earlier drawing to draw over.
+    const bool direct = out.buffer_suspended || !graph->double_buffer;
+    Vex3dRepaint(graph, is_metafile(context) || direct ? VEX3D_CHANGE_ALL : 0);
+    out.in_paint = false;
+    out.window_context = nullptr;
+    out.buffer_suspended = false;
+    out.update = WindowRect{};
+  });
 }
 
 extern "C" void Vex3dWindowPrintClient(Vex3dWindow *window, vex3d::platform::DrawContext *context) {
-  if (!window || !window->graph || !context) return;
-  Vex3dDrawPage(window->graph, context, VEX3D_CHANGE_ALL);
+  guarded(__func__, [&] {
+    if (!window || !window->graph || !context) return;
+    Vex3dDrawPage(window->graph, context, VEX3D_CHANGE_ALL);
+  });
 }
 
 extern "C" void Vex3dWindowCommand(Vex3dWindow *window, int command) {
-  if (!window || !window->graph) return;
-  for (const FileCommand &c : kFileCommands) {
-    if (c.command != command) continue;
-    const std::optional<std::string> file = window->ask_open_file("Load Datafile", c.filter);
-    if (!file) return;
-    Vex3dSetValueString(window->graph, c.resource, file->c_str());
-    Vex3dRepaint(window->graph, VEX3D_CHANGE_ALL);
-    return;
-  }
+  guarded(__func__, [&] {
+    if (!window || !window->graph) return;
+    for (const FileCommand &c : kFileCommands) {
+      if (c.command != command) continue;
+      const std::optional<std::string> file = window->ask_open_file("Load Datafile", c.filter);
+      if (!file) return;
+      Vex3dSetValueString(window->graph, c.resource, file->c_str());
+      Vex3dRepaint(window->graph, VEX3D_CHANGE_ALL);
+      return;
+    }
+  });
 }
 
 extern "C" void Vex3dWindowDestroyed(Vex3dWindow *window) {
-  if (window && window->graph) Vex3dDetachWindow(window->graph);
+  guarded(__func__, [&] {
+    if (window && window->graph) Vex3dDetachWindow(window->graph);
+  });
 }
 
 extern "C" void Vex3dSetDeferredPaint(Vex3dGraph *graph, int on) {
-  if (graph) output_state(graph).deferred_paint = on != 0;
+  guarded(__func__, [&] {
+    if (graph) output_state(graph).deferred_paint = on != 0;
+  });
 }
 
 extern "C" vex3d::WindowRect Vex3dPendingRectangle(Vex3dGraph *graph) {
-  if (!graph || !graph->window) return WindowRect{};
-  const OutputState &out = output_state(graph);
-  if (graph->change_mask == 0) return out.update;
-  const WindowSize size = graph->window->client_size();
-  return WindowRect{0, 0, size.width, size.height};
+  return guarded(__func__, [&]() -> vex3d::WindowRect {
+    if (!graph || !graph->window) return WindowRect{};
+    const OutputState &out = output_state(graph);
+    if (graph->change_mask == 0) return out.update;
+    const WindowSize size = graph->window->client_size();
+    return WindowRect{0, 0, size.width, size.height};
+  });
 }
 
 extern "C" void Vex3dRealizePalette(Vex3dGraph *graph, int background) {
-  if (!graph) return;
-  // True-colour surfaces never change colours on realisation; only a
-  // foreground realisation redraws.
-  if (background) return;
-  if (const auto rebuild = hooks().rebuild_buffer) rebuild(graph);
-  if (graph->window) graph->window->invalidate(nullptr);
+  guarded(__func__, [&] {
+    if (!graph) return;
+    // True-colour surfaces never change colours on realisation; only a
+    // foreground realisation redraws.
+    if (background) return;
+    if (const auto rebuild = hooks().rebuild_buffer) rebuild(graph);
+    if (graph->window) graph->window->invalidate(nullptr);
+  });
 }

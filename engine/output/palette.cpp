@@ -1,5 +1,6 @@
 // Collecting the chart's colours into the graph palette.
 #include "palette.h"
+#include "boundary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ class Collector {
       for (int i = 0; i < pic->palette_colors && full() == false; ++i) add(pic->palette_color(i));
       return;
     }
-    for (const std::uint32_t p : bitmap_argb(*pic)) {
+    for (const std::uint32_t p : converted_pixels(*pic)) {
       if (full()) return;
       const int c = static_cast<int>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
       if (std::find(colors_.begin(), colors_.end(), c) == colors_.end()) add(c);
@@ -138,7 +139,9 @@ void rebuild_palette_if_used(Vex3dGraph *graph) {
 }  // namespace vex3d
 
 extern "C" void Vex3dSetPaletteColor(Vex3dGraph *graph, int color) {
-  if (!graph) return;
-  vex3d::output_state(graph).extra_palette_color = color;
-  if (color != COLOR_UNSET) vex3d::rebuild_palette_if_used(graph);
+  vex3d::guarded(__func__, [&] {
+    if (!graph) return;
+    vex3d::output_state(graph).extra_palette_color = color;
+    if (color != COLOR_UNSET) vex3d::rebuild_palette_if_used(graph);
+  });
 }

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "arc_rule.h"
+#include "boundary.h"
 #include "output_state.h"
 #include "w_render.h"
 
@@ -42,56 +43,72 @@ platform::DrawContext *context_of(Vex3dGraph *graph) { return graph ? current_co
 using namespace vex3d;
 
 extern "C" void vex3d_win_drawline(Vex3dGraph *graph, int x1, int y1, int x2, int y2) {
-  if (auto *ctx = context_of(graph)) ctx->draw_line({x1, y1}, {x2, y2});
+  guarded(__func__, [&] {
+    if (auto *ctx = context_of(graph)) ctx->draw_line({x1, y1}, {x2, y2});
+  });
 }
 
 extern "C" void vex3d_win_drawlines(Vex3dGraph *graph, const Vex3dDevicePoint *points, int count, int mode) {
-  auto *ctx = context_of(graph);
-  if (!ctx) return;
-  ctx->draw_polyline(absolute_points(output_state(graph), points, count, mode));
+  guarded(__func__, [&] {
+    auto *ctx = context_of(graph);
+    if (!ctx) return;
+    ctx->draw_polyline(absolute_points(output_state(graph), points, count, mode));
+  });
 }
 
 extern "C" void vex3d_win_drawrectangle(Vex3dGraph *graph, int x, int y, int width, int height) {
-  auto *ctx = context_of(graph);
-  if (!ctx || width == 0 || height == 0) return;
-  const int right = saturate(static_cast<long long>(x) + width), bottom = saturate(static_cast<long long>(y) + height);
-  // Back to the start and one pixel on, so that the corner pixel is drawn.
-  const platform::Point outline[] = {{x, y}, {right, y}, {right, bottom}, {x, bottom}, {x, y}, {saturate(x + 1LL), y}};
-  ctx->draw_polyline(outline);
+  guarded(__func__, [&] {
+    auto *ctx = context_of(graph);
+    if (!ctx || width == 0 || height == 0) return;
+    const int right = saturate(static_cast<long long>(x) + width),
+              bottom = saturate(static_cast<long long>(y) + height);
+    // Back to the start and one pixel on, so that the corner pixel is drawn.
+    const platform::Point outline[] = {{x, y},      {right, y}, {right, bottom},
+                                       {x, bottom}, {x, y},     {saturate(x + 1LL), y}};
+    ctx->draw_polyline(outline);
+  });
 }
 
 extern "C" void vex3d_win_drawarc(Vex3dGraph *graph, int x, int y, int width, int height, int angle1, int angle2) {
-  auto *ctx = context_of(graph);
-  if (!ctx) return;
-  if (const auto arc = plan_arc(x, y, width, height, angle1, angle2, false)) ctx->stroke_arc(*arc);
+  guarded(__func__, [&] {
+    auto *ctx = context_of(graph);
+    if (!ctx) return;
+    if (const auto arc = plan_arc(x, y, width, height, angle1, angle2, false)) ctx->stroke_arc(*arc);
+  });
 }
 
 extern "C" void vex3d_win_fillpolygon(Vex3dGraph *graph, const Vex3dDevicePoint *points, int count, int shape,
                                       int mode) {
-  (void)shape;  // a hint for other back ends
-  auto *ctx = context_of(graph);
-  if (!ctx) return;
-  ctx->fill_polygon(absolute_points(output_state(graph), points, count, mode));
+  guarded(__func__, [&] {
+    (void)shape;  // a hint for other back ends
+    auto *ctx = context_of(graph);
+    if (!ctx) return;
+    ctx->fill_polygon(absolute_points(output_state(graph), points, count, mode));
+  });
 }
 
 extern "C" void vex3d_win_fillrectangle(Vex3dGraph *graph, int x, int y, int width, int height) {
-  auto *ctx = context_of(graph);
-  if (!ctx) return;
-  const OutputState &out = output_state(graph);
-  const platform::Box box{x, y, width, height};
-  if (out.fill_style != VEX3D_FILL_STIPPLED || ctx->state().brush.stippled) {
+  guarded(__func__, [&] {
+    auto *ctx = context_of(graph);
+    if (!ctx) return;
+    const OutputState &out = output_state(graph);
+    const platform::Box box{x, y, width, height};
+    if (out.fill_style != VEX3D_FILL_STIPPLED || ctx->state().brush.stippled) {
+      ctx->fill_rectangle(box);
+      return;
+    }
+    // The stippled fill style stipples a rectangle whatever the brush.
+    const platform::Brush brush = ctx->state().brush;
+    ctx->set_brush({brush.color, true});
     ctx->fill_rectangle(box);
-    return;
-  }
-  // The stippled fill style stipples a rectangle whatever the brush.
-  const platform::Brush brush = ctx->state().brush;
-  ctx->set_brush({brush.color, true});
-  ctx->fill_rectangle(box);
-  ctx->set_brush(brush);
+    ctx->set_brush(brush);
+  });
 }
 
 extern "C" void vex3d_win_fillarc(Vex3dGraph *graph, int x, int y, int width, int height, int angle1, int angle2) {
-  auto *ctx = context_of(graph);
-  if (!ctx) return;
-  if (const auto arc = plan_arc(x, y, width, height, angle1, angle2, true)) ctx->fill_pie(*arc);
+  guarded(__func__, [&] {
+    auto *ctx = context_of(graph);
+    if (!ctx) return;
+    if (const auto arc = plan_arc(x, y, width, height, angle1, angle2, true)) ctx->fill_pie(*arc);
+  });
 }

@@ -2,6 +2,7 @@
 // dragging the point up and down along the z axis with the mouse.
 #include <cmath>
 
+#include "boundary.h"
 #include "diagnostics.h"
 #include "draw_ops.h"
 #include "gl.h"
@@ -70,21 +71,26 @@ bool solve_for_z(const Matrix &t, double x, double y, const double q[2], double 
 using namespace vex3d;
 
 extern "C" double Vex3dComputeZValue(Vex3dGraph *graph, int i, int j, int px, int py) {
-  if (!graph) return VALUE_UNSET;
-  DataPoint p;
-  if (!find_point(graph, i, j, p)) return graph->surface_info.hole;
-  const ViewState *view = find_view_state(graph);
-  if (!view || !view->computed) return p.z;  // nothing drawn yet: no pixel to follow
+  return guarded(
+      __func__,
+      [&]() -> double {
+        if (!graph) return VALUE_UNSET;
+        DataPoint p;
+        if (!find_point(graph, i, j, p)) return graph->surface_info.hole;
+        const ViewState *view = find_view_state(graph);
+        if (!view || !view->computed) return p.z;  // nothing drawn yet: no pixel to follow
 
-  // The point's vertical line through the plot cube, on the device.
-  const Point4 a = data_to_device(*view, p.x, p.y, view->cube.box.min[2]);
-  const Point4 b = data_to_device(*view, p.x, p.y, view->cube.box.max[2]);
-  const double factor = coordinate_factor(graph->draw_ops);
-  const double pixel[2] = {px * factor, py * factor};
-  const double ab[2] = {b.x - a.x, b.y - a.y}, length2 = ab[0] * ab[0] + ab[1] * ab[1];
-  // The foot of the perpendicular from the pixel onto that line.
-  const double t = length2 > 0 ? ((pixel[0] - a.x) * ab[0] + (pixel[1] - a.y) * ab[1]) / length2 : 0;
-  const double foot[2] = {a.x + t * ab[0], a.y + t * ab[1]};
-  double z;
-  return solve_for_z(view->transform, p.x, p.y, foot, z) ? z : p.z;
+        // The point's vertical line through the plot cube, on the device.
+        const Point4 a = data_to_device(*view, p.x, p.y, view->cube.box.min[2]);
+        const Point4 b = data_to_device(*view, p.x, p.y, view->cube.box.max[2]);
+        const double factor = coordinate_factor(graph->draw_ops);
+        const double pixel[2] = {px * factor, py * factor};
+        const double ab[2] = {b.x - a.x, b.y - a.y}, length2 = ab[0] * ab[0] + ab[1] * ab[1];
+        // The foot of the perpendicular from the pixel onto that line.
+        const double t = length2 > 0 ? ((pixel[0] - a.x) * ab[0] + (pixel[1] - a.y) * ab[1]) / length2 : 0;
+        const double foot[2] = {a.x + t * ab[0], a.y + t * ab[1]};
+        double z;
+        return solve_for_z(view->transform, p.x, p.y, foot, z) ? z : p.z;
+      },
+      VALUE_UNSET);
 }

@@ -1,5 +1,6 @@
 // The four picking questions and the region test.
 #include "pick.h"
+#include "boundary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,123 +140,134 @@ Vex3dDataCoordResult coordinate_of_grid_point(const Vex3dGraph *graph, Vex3dData
 using namespace vex3d;
 
 extern "C" int Vex3dPickRegion(const Vex3dGraph *graph, int px, int py) {
-  if (!graph) return Vex3dRegionNone;
-  if (contains(graph->legend_rect, px, py)) return Vex3dRegionInLegend;
-  if (contains(graph->graph_rect, px, py)) return Vex3dRegionInChartArea;
-  if (contains(graph->footer.rect, px, py)) return Vex3dRegionInFooter;
-  if (contains(graph->header.rect, px, py)) return Vex3dRegionInHeader;
-  return Vex3dRegionNone;
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return Vex3dRegionNone;
+    if (contains(graph->legend_rect, px, py)) return Vex3dRegionInLegend;
+    if (contains(graph->graph_rect, px, py)) return Vex3dRegionInChartArea;
+    if (contains(graph->footer.rect, px, py)) return Vex3dRegionInFooter;
+    if (contains(graph->header.rect, px, py)) return Vex3dRegionInHeader;
+    return Vex3dRegionNone;
+  });
 }
 
 extern "C" Vex3dDataCoordResult Vex3dPixelToDataCoord(Vex3dGraph *graph, int px, int py) {
-  Vex3dDataCoordResult r{px, py, VALUE_UNSET, VALUE_UNSET, VALUE_UNSET, Vex3dPickRegion(graph, px, py)};
-  if (r.region != Vex3dRegionInChartArea) return r;
-  const std::optional<Pick> pick = prepare_pick(graph);
-  if (!pick) return r;
-  const DevicePoint at = pick->device(px, py);
-  if (pick->flat()) {
-    double x, y;
-    const bool inside = flat_coordinate(graph, *pick->view, at, x, y);
-    if (point_data(graph)) {
-      if (!inside) return r;
-      return coordinate_of_point(graph, r, nearest_data_point(graph, *pick->view, *pick->body, at, pick->area));
+  return guarded(__func__, [&]() -> Vex3dDataCoordResult {
+    Vex3dDataCoordResult r{px, py, VALUE_UNSET, VALUE_UNSET, VALUE_UNSET, Vex3dPickRegion(graph, px, py)};
+    if (r.region != Vex3dRegionInChartArea) return r;
+    const std::optional<Pick> pick = prepare_pick(graph);
+    if (!pick) return r;
+    const DevicePoint at = pick->device(px, py);
+    if (pick->flat()) {
+      double x, y;
+      const bool inside = flat_coordinate(graph, *pick->view, at, x, y);
+      if (point_data(graph)) {
+        if (!inside) return r;
+        return coordinate_of_point(graph, r, nearest_data_point(graph, *pick->view, *pick->body, at, pick->area));
+      }
+      // A scatter chart shows its grid points, not a surface between them.
+      if (graph->type == Vex3dTypeScatter)
+        return coordinate_of_grid_point(graph, r, nearest_grid_point_flat(*pick->body, at, pick->area));
+      // Beyond the grid the place is known, the height is not.
+      r.x = x, r.y = y;
+      if (inside) r.z = flat_height(graph, x, y);
+      return r;
     }
-    // A scatter chart shows its grid points, not a surface between them.
+    if (point_data(graph))
+      return coordinate_of_point(graph, r, nearest_data_point(graph, *pick->view, *pick->body, at, pick->area));
+    const std::optional<SightLine> sight = sight_line(*pick->view, at.x, at.y);
+    if (!sight) return r;
     if (graph->type == Vex3dTypeScatter)
-      return coordinate_of_grid_point(graph, r, nearest_grid_point_flat(*pick->body, at, pick->area));
-    // Beyond the grid the place is known, the height is not.
-    r.x = x, r.y = y;
-    if (inside) r.z = flat_height(graph, x, y);
+      return coordinate_of_grid_point(
+          graph, r, nearest_grid_point_on_sight(graph, *pick->view, *pick->body, *sight, at, pick->area));
+    if (const std::optional<BodyHit> hit = first_body_hit(graph, *pick->view, *pick->body, *sight))
+      r.x = hit->data.x, r.y = hit->data.y, r.z = hit->data.z;
     return r;
-  }
-  if (point_data(graph))
-    return coordinate_of_point(graph, r, nearest_data_point(graph, *pick->view, *pick->body, at, pick->area));
-  const std::optional<SightLine> sight = sight_line(*pick->view, at.x, at.y);
-  if (!sight) return r;
-  if (graph->type == Vex3dTypeScatter)
-    return coordinate_of_grid_point(
-        graph, r, nearest_grid_point_on_sight(graph, *pick->view, *pick->body, *sight, at, pick->area));
-  if (const std::optional<BodyHit> hit = first_body_hit(graph, *pick->view, *pick->body, *sight))
-    r.x = hit->data.x, r.y = hit->data.y, r.z = hit->data.z;
-  return r;
+  });
 }
 
 extern "C" Vex3dPixelResult Vex3dDataCoordToPixel(Vex3dGraph *graph, double x, double y, double z) {
-  Vex3dPixelResult r{x, y, z, -1, -1};
-  const ViewState *view = find_view_state(graph);
-  if (!view || !view->computed || !data_present(graph)) return r;
-  const int factor = std::max(1, coordinate_factor(graph->draw_ops));
-  if (!pixel_of_point(*view, x, y, z, factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
-  return r;
+  return guarded(__func__, [&]() -> Vex3dPixelResult {
+    Vex3dPixelResult r{x, y, z, -1, -1};
+    const ViewState *view = find_view_state(graph);
+    if (!view || !view->computed || !data_present(graph)) return r;
+    const int factor = std::max(1, coordinate_factor(graph->draw_ops));
+    if (!pixel_of_point(*view, x, y, z, factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
+    return r;
+  });
 }
 
 extern "C" Vex3dDataIndexResult Vex3dPixelToDataIndex(Vex3dGraph *graph, int px, int py) {
-  Vex3dDataIndexResult r{px, py, -1, -1, -1, Vex3dPickRegion(graph, px, py)};
-  // Over the legend of a scatter chart, its entry gives the series.
-  if (r.region == Vex3dRegionInLegend && graph->type == Vex3dTypeScatter && data_present(graph) && point_data(graph)) {
-    if (const auto series_at = hooks().legend_series_at) r.row = series_at(graph, px, py);
-    return r;
-  }
-  if (r.region != Vex3dRegionInChartArea) return r;
-  const std::optional<Pick> pick = prepare_pick(graph);
-  if (!pick) return r;
-  const DevicePoint at = pick->device(px, py);
-  NearestPoint n;
-  int first_x = 0, first_y = 0;
-  if (point_data(graph)) {
-    n = nearest_data_point(graph, *pick->view, *pick->body, at, pick->area);
-  } else {
-    const GridValues v = grid_values(graph);
-    first_x = v.first_x, first_y = v.first_y;
-    if (pick->flat()) {
-      n = nearest_grid_point_flat(*pick->body, at, pick->area);
-    } else if (const std::optional<SightLine> sight = sight_line(*pick->view, at.x, at.y)) {
-      if (graph->type == Vex3dTypeBar) {
-        if (const std::optional<BodyHit> hit = first_body_hit(graph, *pick->view, *pick->body, *sight)) {
-          const DevicePoint p = pick->body->grid.at(hit->i, hit->j);
-          n.i = hit->i, n.j = hit->j;
-          n.squared = (std::int64_t(p.x) - at.x) * (std::int64_t(p.x) - at.x) +
-                      (std::int64_t(p.y) - at.y) * (std::int64_t(p.y) - at.y);
+  return guarded(__func__, [&]() -> Vex3dDataIndexResult {
+    Vex3dDataIndexResult r{px, py, -1, -1, -1, Vex3dPickRegion(graph, px, py)};
+    // Over the legend of a scatter chart, its entry gives the series.
+    if (r.region == Vex3dRegionInLegend && graph->type == Vex3dTypeScatter && data_present(graph) &&
+        point_data(graph)) {
+      if (const auto series_at = hooks().legend_series_at) r.row = series_at(graph, px, py);
+      return r;
+    }
+    if (r.region != Vex3dRegionInChartArea) return r;
+    const std::optional<Pick> pick = prepare_pick(graph);
+    if (!pick) return r;
+    const DevicePoint at = pick->device(px, py);
+    NearestPoint n;
+    int first_x = 0, first_y = 0;
+    if (point_data(graph)) {
+      n = nearest_data_point(graph, *pick->view, *pick->body, at, pick->area);
+    } else {
+      const GridValues v = grid_values(graph);
+      first_x = v.first_x, first_y = v.first_y;
+      if (pick->flat()) {
+        n = nearest_grid_point_flat(*pick->body, at, pick->area);
+      } else if (const std::optional<SightLine> sight = sight_line(*pick->view, at.x, at.y)) {
+        if (graph->type == Vex3dTypeBar) {
+          if (const std::optional<BodyHit> hit = first_body_hit(graph, *pick->view, *pick->body, *sight)) {
+            const DevicePoint p = pick->body->grid.at(hit->i, hit->j);
+            n.i = hit->i, n.j = hit->j;
+            n.squared = (std::int64_t(p.x) - at.x) * (std::int64_t(p.x) - at.x) +
+                        (std::int64_t(p.y) - at.y) * (std::int64_t(p.y) - at.y);
+          }
+        } else {
+          n = nearest_grid_point_on_sight(graph, *pick->view, *pick->body, *sight, at, pick->area);
         }
-      } else {
-        n = nearest_grid_point_on_sight(graph, *pick->view, *pick->body, *sight, at, pick->area);
       }
     }
-  }
-  if (!n.found()) return r;
-  r.row = n.i + first_x, r.column = n.j + first_y;
-  r.distance = int(std::sqrt(double(n.squared)) / pick->factor);
-  return r;
+    if (!n.found()) return r;
+    r.row = n.i + first_x, r.column = n.j + first_y;
+    r.distance = int(std::sqrt(double(n.squared)) / pick->factor);
+    return r;
+  });
 }
 
 extern "C" Vex3dIndexPixelResult Vex3dDataIndexToPixel(Vex3dGraph *graph, int row, int column) {
-  Vex3dIndexPixelResult r{row, column, -1, -1};
-  const ViewState *view = find_view_state(graph);
-  if (!view || !view->computed || !data_present(graph)) return r;
-  const Vex3dDataInfo &info = graph->surface_info;
-  const int factor = std::max(1, coordinate_factor(graph->draw_ops));
-  if (point_data(graph)) {
-    if (!info.series || row < 0 || row >= info.nseries || column < 0 || column >= info.series[row].npoints) return r;
-    const Vex3dPoint &p = info.series[row].points[column];
-    const double z = p.z == info.hole || !std::isfinite(p.z) ? graph->z.min : p.z;
-    if (!pixel_of_point(*view, p.x, p.y, z, factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
+  return guarded(__func__, [&]() -> Vex3dIndexPixelResult {
+    Vex3dIndexPixelResult r{row, column, -1, -1};
+    const ViewState *view = find_view_state(graph);
+    if (!view || !view->computed || !data_present(graph)) return r;
+    const Vex3dDataInfo &info = graph->surface_info;
+    const int factor = std::max(1, coordinate_factor(graph->draw_ops));
+    if (point_data(graph)) {
+      if (!info.series || row < 0 || row >= info.nseries || column < 0 || column >= info.series[row].npoints) return r;
+      const Vex3dPoint &p = info.series[row].points[column];
+      const double z = p.z == info.hole || !std::isfinite(p.z) ? graph->z.min : p.z;
+      if (!pixel_of_point(*view, p.x, p.y, z, factor, r.pixel_x, r.pixel_y)) r.pixel_x = r.pixel_y = -1;
+      return r;
+    }
+    if (row < 0 || row >= info.numx || column < 0 || column >= info.numy || !info.xgrid || !info.ygrid || !info.values)
+      return r;
+    const GridValues v = grid_values(graph);
+    const int i = row - v.first_x, j = column - v.first_y;
+    if (i >= 0 && j >= 0 && i < v.nx && j < v.ny) {
+      const std::optional<Pick> pick = prepare_pick(graph);
+      if (!pick) return r;
+      const DevicePoint p = pick->body->grid.at(i, j);
+      r.pixel_x = pixel_of(p.x, factor), r.pixel_y = pixel_of(p.y, factor);
+      return r;
+    }
+    // Beyond the axis ranges: no projected grid point, the view's own projection.
+    double z = info.values[row][column];
+    if (z == info.hole || !std::isfinite(z)) z = graph->z.min;
+    if (!pixel_of_point(*view, info.xgrid[row], info.ygrid[column], z, factor, r.pixel_x, r.pixel_y))
+      r.pixel_x = r.pixel_y = -1;
     return r;
-  }
-  if (row < 0 || row >= info.numx || column < 0 || column >= info.numy || !info.xgrid || !info.ygrid || !info.values)
-    return r;
-  const GridValues v = grid_values(graph);
-  const int i = row - v.first_x, j = column - v.first_y;
-  if (i >= 0 && j >= 0 && i < v.nx && j < v.ny) {
-    const std::optional<Pick> pick = prepare_pick(graph);
-    if (!pick) return r;
-    const DevicePoint p = pick->body->grid.at(i, j);
-    r.pixel_x = pixel_of(p.x, factor), r.pixel_y = pixel_of(p.y, factor);
-    return r;
-  }
-  // Beyond the axis ranges: no projected grid point, the view's own projection.
-  double z = info.values[row][column];
-  if (z == info.hole || !std::isfinite(z)) z = graph->z.min;
-  if (!pixel_of_point(*view, info.xgrid[row], info.ygrid[column], z, factor, r.pixel_x, r.pixel_y))
-    r.pixel_x = r.pixel_y = -1;
-  return r;
+  });
 }

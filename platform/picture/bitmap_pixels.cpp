@@ -47,4 +47,9 @@ std::vector<std::uint32_t> bitmap_argb(const Picture &pic) {
   return out;
 }
 
+const std::vector<std::uint32_t> &converted_pixels(const Picture &pic) {
+  if (!pic.converted) pic.converted = std::make_shared<const std::vector<std::uint32_t>>(bitmap_argb(pic));
+  return *pic.converted;
+}
+
 }  // namespace vex3d

@@ -159,6 +159,7 @@ bool stretched_bitmap(std::span<const std::uint8_t> record, ByteReader &in, Meta
   if (info_at > record.size() || info_size > record.size() - info_at || bits_at > record.size() ||
       bits_size > record.size() - bits_at)
     return false;
+  if (!p.afford(std::int64_t{info_size} + bits_size)) return false;
   if (const auto bitmap = read_packed_dib(record.subspan(info_at, info_size), record.subspan(bits_at, bits_size)))
     p.image(x, y, width, height, *bitmap);
   return true;
@@ -304,7 +305,7 @@ int play_enhanced_metafile(std::span<const std::uint8_t> file, MetafilePlayer &p
     ByteReader in(file.subspan(at, 8));
     const std::uint32_t type = in.u32();
     const std::uint32_t size = in.u32();
-    if (size < 8 || size % 4 != 0 || size > file.size() - at) break;
+    if (size < 8 || size % 4 != 0 || size > file.size() - at || !player.next_record()) break;
     if (type != kHeader && !play_record(type, file.subspan(at, size), player)) break;
     at += size;
   }

@@ -3,6 +3,8 @@
 // in force; a drawing back end (or a test) implements them.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -80,10 +82,29 @@ class MetafileCanvas {
   virtual void text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) = 0;
 };
 
+// What playing pictures may cost, shared by every copy of a picture drawn at
+// once (the tiles of a tiled picture): a few hundred bytes of records drawn
+// into thousands of tiles, or with shapes scaled far beyond the surface,
+// could otherwise keep a drawing busy for minutes. Records counts every
+// record played; pixels counts the area each drawing record covers (its
+// bounding box, the pen's width around it, cut to `visible` and to the
+// metafile's own clip) and the bytes of each bitmap decoded. Playing stops
+// when either runs out.
+struct PlayBudget {
+  static constexpr std::int64_t kMaxRecords = std::int64_t{1} << 24;
+  static constexpr std::int64_t kMaxPixels = std::int64_t{1} << 28;
+  std::int64_t records = kMaxRecords;
+  std::int64_t pixels = kMaxPixels;
+  // Where drawing can land (a surface's clip box); none where a drawing is
+  // kept as primitives (a metafile context), and only records count.
+  std::optional<MetaRect> visible;
+  bool spent() const { return records <= 0 || pixels <= 0; }
+};
+
 // Plays a metafile picture into the box (x, y, width, height) of the
 // destination: the picture's frame is mapped onto the box. Records this
-// player does not know are skipped; a damaged record ends the playing.
-// Returns the number of records drawn or applied.
-int play_metafile(const Picture &picture, const MetaRect &box, MetafileCanvas &canvas);
+// player does not know are skipped; a damaged record, or the budget running
+// out, ends the playing. Returns the number of records drawn or applied.
+int play_metafile(const Picture &picture, const MetaRect &box, MetafileCanvas &canvas, PlayBudget &budget);
 
 }  // namespace vex3d

@@ -132,8 +132,8 @@ std::unique_ptr<Picture> read_metafile(std::span<const std::uint8_t> bytes, File
   return pic;
 }
 
-int play_metafile(const Picture &picture, const MetaRect &box, MetafileCanvas &canvas) {
-  MetafilePlayer player(canvas, box);
+int play_metafile(const Picture &picture, const MetaRect &box, MetafileCanvas &canvas, PlayBudget &budget) {
+  MetafilePlayer player(canvas, box, budget);
   const std::span<const std::uint8_t> bytes = picture.metafile;
   switch (picture.kind) {
     case PictureKind::kPlainMetafile: return play_plain_metafile(bytes, MetaRect{}, false, player);

@@ -120,7 +120,8 @@ std::string utf16_to_utf8(std::span<const std::uint8_t> text) {
   return out;
 }
 
-MetafilePlayer::MetafilePlayer(MetafileCanvas &canvas, const MetaRect &box) : canvas_(canvas), box_(box) {
+MetafilePlayer::MetafilePlayer(MetafileCanvas &canvas, const MetaRect &box, PlayBudget &budget)
+    : canvas_(canvas), box_(box), budget_(budget) {
   clip_.emplace();       // a canvas starts without a clip
   state_.pen.width = 0;  // the default pen is one pixel wide whatever the scale
   state_.font = default_font();
@@ -280,6 +281,53 @@ void MetafilePlayer::use_font() {
   }
 }
 
+// ---- what playing costs
+
+bool MetafilePlayer::next_record() {
+  if (budget_.records <= 0 || budget_.pixels <= 0) return false;
+  --budget_.records;
+  return true;
+}
+
+bool MetafilePlayer::afford(std::int64_t pixels) {
+  if (budget_.pixels <= 0) return false;
+  budget_.pixels -= std::max<std::int64_t>(pixels, 0);
+  return budget_.pixels > 0;
+}
+
+namespace {
+
+// A span [lo, hi) along one axis cut to the limit's span.
+void cut(std::int64_t &lo, std::int64_t &hi, std::int64_t limit_lo, std::int64_t limit_hi) {
+  lo = std::max(lo, limit_lo);
+  hi = std::min(hi, limit_hi);
+}
+
+}  // namespace
+
+bool MetafilePlayer::afford_area(const MetaRect &box, bool with_pen) {
+  if (budget_.pixels <= 0) return false;
+  if (!budget_.visible) return true;  // primitives kept as primitives: only records count
+  const std::int64_t pen = with_pen ? std::max(1, to_int(state_.pen.width * scale_x())) : 0;
+  std::int64_t x0 = std::int64_t{box.x} - pen, x1 = std::int64_t{box.x} + box.width + pen + 1;
+  std::int64_t y0 = std::int64_t{box.y} - pen, y1 = std::int64_t{box.y} + box.height + pen + 1;
+  for (const std::optional<MetaRect> &limit : {budget_.visible, state_.clip}) {
+    if (!limit) continue;
+    cut(x0, x1, limit->x, std::int64_t{limit->x} + limit->width);
+    cut(y0, y1, limit->y, std::int64_t{limit->y} + limit->height);
+  }
+  return afford(x1 > x0 && y1 > y0 ? (x1 - x0) * (y1 - y0) : 0);
+}
+
+MetaRect MetafilePlayer::bounds_of(const std::vector<MetaPoint> &points) const {
+  int x0 = points.front().x, x1 = x0, y0 = points.front().y, y1 = y0;
+  for (const MetaPoint &p : points) {
+    x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+    y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+  }
+  return MetaRect{x0, y0, x1 - x0, y1 - y0};
+}
+
 // ---- drawing
 
 void MetafilePlayer::line_to(double x, double y) {
@@ -290,36 +338,42 @@ void MetafilePlayer::line_to(double x, double y) {
 
 void MetafilePlayer::polyline(const std::vector<MetaPoint> &logical) {
   if (logical.size() < 2 || state_.pen.style == MetaPenStyle::kNull) return;
+  const auto points = mapped(logical);
+  if (!afford_area(bounds_of(points), true)) return;
   use_clip();
   use_pen();
-  const auto points = mapped(logical);
   canvas_.polyline(points);
   ++drawn_;
 }
 
 void MetafilePlayer::polygon(const std::vector<MetaPoint> &logical) {
   if (logical.size() < 2) return;
+  const auto points = mapped(logical);
+  if (!afford_area(bounds_of(points), true)) return;
   use_clip();
   use_pen();
   use_brush();
-  const auto points = mapped(logical);
   canvas_.polygon(points);
   ++drawn_;
 }
 
 void MetafilePlayer::rectangle(double left, double top, double right, double bottom) {
+  const MetaRect box = mapped_box(left, top, right, bottom);
+  if (!afford_area(box, true)) return;
   use_clip();
   use_pen();
   use_brush();
-  canvas_.rectangle(mapped_box(left, top, right, bottom));
+  canvas_.rectangle(box);
   ++drawn_;
 }
 
 void MetafilePlayer::ellipse(double left, double top, double right, double bottom) {
+  const MetaRect box = mapped_box(left, top, right, bottom);
+  if (!afford_area(box, true)) return;
   use_clip();
   use_pen();
   use_brush();
-  canvas_.ellipse(mapped_box(left, top, right, bottom));
+  canvas_.ellipse(box);
   ++drawn_;
 }
 
@@ -341,6 +395,10 @@ void MetafilePlayer::text(double x, double y, const std::string &utf8) {
   use_clip();
   use_font();
   const MetaPoint p = to_destination(x, y);
+  // A text's extent is not known before it is drawn: a box of its height a character.
+  const int height = std::abs(to_int(state_.font.height * scale_y()));
+  const int width = static_cast<int>(std::min<std::size_t>(utf8.size(), 1 << 16)) * std::max(height, 1);
+  if (!afford_area(MetaRect{p.x - width, p.y - height, 2 * width, 2 * height}, false)) return;
   canvas_.text(p.x, p.y, utf8, align, base);
   ++drawn_;
 }
@@ -355,6 +413,7 @@ void MetafilePlayer::arc(double left, double top, double right, double bottom, d
   const auto angle_of = [&](const MetaPoint &p) {
     return std::atan2(-(p.y - cy) / box.height, (p.x - cx) / box.width);
   };
+  if (!afford_area(box, true)) return;
   const double from = angle_of(start);
   double sweep = 2 * std::numbers::pi;
   if (!(start == end)) {
@@ -375,6 +434,7 @@ void MetafilePlayer::arc(double left, double top, double right, double bottom, d
 void MetafilePlayer::image(double x, double y, double width, double height, const Picture &bitmap) {
   const MetaRect box = mapped_box(x, y, x + width, y + height);
   if (box.width <= 0 || box.height <= 0 || !bitmap.is_bitmap() || bitmap.width <= 0) return;
+  if (!afford(std::int64_t{bitmap.width} * bitmap.height) || !afford_area(box, false)) return;
   use_clip();
   canvas_.image(box, bitmap);
   ++drawn_;

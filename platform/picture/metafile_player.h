@@ -40,7 +40,7 @@ struct DrawState {
 
 class MetafilePlayer {
  public:
-  MetafilePlayer(MetafileCanvas &canvas, const MetaRect &box);
+  MetafilePlayer(MetafileCanvas &canvas, const MetaRect &box, PlayBudget &budget);
 
   // The rectangle of reference-device units that lands on the box.
   void set_frame(double x, double y, double width, double height);
@@ -82,6 +82,13 @@ class MetafilePlayer {
   int drawn() const { return drawn_; }
   void count() { ++drawn_; }
 
+  // Charges one record to the budget: false when the budget is spent and
+  // the playing must stop.
+  bool next_record();
+  // Charges work measured in pixels (a bitmap's bytes to decode): false when
+  // the budget is spent.
+  bool afford(std::int64_t pixels);
+
  private:
   MetaPoint to_destination(double x, double y) const;
   double scale_x() const;
@@ -92,9 +99,15 @@ class MetafilePlayer {
   void use_brush();
   void use_font();
   void use_clip();
+  // Charges what a shape covering `box` (destination pixels, before the pen
+  // is added around it) costs: false when the budget is spent and nothing
+  // more is drawn.
+  bool afford_area(const MetaRect &box, bool with_pen);
+  MetaRect bounds_of(const std::vector<MetaPoint> &points) const;
 
   MetafileCanvas &canvas_;
   MetaRect box_;
+  PlayBudget &budget_;
   double frame_x_ = 0, frame_y_ = 0, frame_w_ = 0, frame_h_ = 0;
   DrawState state_;
   std::vector<DrawState> saved_;

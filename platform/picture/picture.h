@@ -49,6 +49,9 @@ struct Picture : LayerState {
   int pixel_width = 0;
   int pixel_height = 0;
 
+  // The pixels as bitmap_argb gives them, kept by converted_pixels once made.
+  mutable std::shared_ptr<const std::vector<std::uint32_t>> converted;
+
   bool is_bitmap() const { return kind == PictureKind::kBitmap; }
   // Colour of palette entry i (0xBBGGRR).
   int palette_color(int i) const;
@@ -90,5 +93,10 @@ constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 26;
 // The pixels of a bitmap picture as premultiplied 0xAARRGGBB words, top row
 // first (width * height words; empty for a metafile).
 std::vector<std::uint32_t> bitmap_argb(const Picture &picture);
+// The same, converted on the first call and kept with the picture, so that
+// every later drawing of it (each repaint, each rebuilt palette) reuses
+// them. A picture read from a file never changes: a new file makes a new
+// picture. A picture whose bits a caller fills is drawn only once they are.
+const std::vector<std::uint32_t> &converted_pixels(const Picture &picture);
 
 }  // namespace vex3d

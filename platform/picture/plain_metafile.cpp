@@ -89,6 +89,7 @@ bool stretched_bitmap(std::uint16_t function, ByteReader &in, MetafilePlayer &p)
   const double height = in.i16(), width = in.i16(), y = in.i16(), x = in.i16();
   if (!in.ok()) return false;
   const auto dib = in.bytes(in.remaining());
+  if (!p.afford(static_cast<std::int64_t>(dib.size()))) return false;
   const std::size_t header = std::min(dib.size(), packed_dib_header_size(dib));
   if (const auto bitmap = read_packed_dib(dib.first(header), dib.subspan(header)))
     p.image(x, y, width, height, *bitmap);
@@ -257,7 +258,7 @@ int play_plain_metafile(std::span<const std::uint8_t> bytes, const MetaRect &fra
     const std::size_t start = in.offset();
     const std::uint64_t words = in.u32();
     const std::uint16_t function = in.u16();
-    if (words < 3 || words * 2 > bytes.size() - start) break;
+    if (words < 3 || words * 2 > bytes.size() - start || !player.next_record()) break;
     const auto params = bytes.subspan(start + 6, static_cast<std::size_t>(words * 2 - 6));
     if (!play_record(function, ByteReader(params), player, window_x, window_y, window_w, window_h)) break;
     in.seek(start + static_cast<std::size_t>(words * 2));

@@ -16,7 +16,9 @@
 #include "graph_fixture.h"
 #include "levels_fixture.h"
 #include "message_capture.h"
+#include "owned.h"
 #include "scratch_dir.h"
+#include "text_file.h"
 
 namespace {
 
@@ -103,6 +105,53 @@ TEST_F(LevelsFile, ReportsWhatFailedIntoTheBufferOrTheMessageOutput) {
   });
   EXPECT_EQ(read(existing), "") << "no table: the file is left empty";
 }
+
+// Files that would take the reader's memory without end, or give a table
+// too large to draw, are refused at the line where they go too far.
+TEST_F(LevelsFile, RefusesEndlessHugeAndOverfullFiles) {
+  std::string thousand, comments;
+  for (int k = 0; k < vex3d::kMaxTableLevels; ++k) thousand += std::to_string(k) + "\n";
+  const std::string comment = "! a comment that goes on and on\n";
+  while (comments.size() <= vex3d::kMaxTextFileBytes) comments += comment;
+  const std::string overfull = write("overfull.lvl", "1\n1\n" + thousand + "-1\n");
+  const std::string twice = write("twice.lvl", thousand + thousand);
+  const std::string long_line = write("long.lvl", "1\n2\n" + std::string(vex3d::kMaxLineBytes + 1, ' ') + "3\n");
+  const std::string huge = write("huge.lvl", comments);
+  const int huge_line = int(vex3d::kMaxTextFileBytes / comment.size()) + 1;
+  expect_routed({
+      {"more distinct levels than a chart draws",
+       [&](char *e) { return !TablePtr(Vex3dReadDistnTable(overfull.c_str(), e)); },
+       "Error on line " + std::to_string(vex3d::kMaxTableLevels + 3) + " of file " + overfull + " - more than " +
+           std::to_string(vex3d::kMaxTableLevels) + " levels"},
+      {"an endless line", [](char *e) { return !TablePtr(Vex3dReadDistnTable("/dev/zero", e)); },
+       "Error on line 1 of file /dev/zero - line longer than 65536 bytes"},
+      {"a long line", [&](char *e) { return !TablePtr(Vex3dReadDistnTable(long_line.c_str(), e)); },
+       "Error on line 3 of file " + long_line + " - line longer than 65536 bytes"},
+      {"a huge file", [&](char *e) { return !TablePtr(Vex3dReadDistnTable(huge.c_str(), e)); },
+       "Error on line " + std::to_string(huge_line) + " of file " + huge + " - file longer than 4194304 bytes"},
+  });
+  TablePtr table(Vex3dReadDistnTable(twice.c_str(), nullptr));
+  ASSERT_NE(table, nullptr) << "a level repeated counts once";
+  EXPECT_EQ(table->nlevels, vex3d::kMaxTableLevels);
+}
+
+TEST_F(LevelsFile, ATableTooLargeToDrawIsNotTaken) {
+  GraphPtr graph = make_graph();
+  std::vector<double> many(vex3d::kMaxTableLevels + 1);
+  for (std::size_t k = 0; k < many.size(); ++k) many[k] = double(k);
+  const Vex3dDistnTable at_most{vex3d::kMaxTableLevels, many.data()}, over{vex3d::kMaxTableLevels + 1, many.data()};
+  Vex3dSetValues(graph.get(), VEX3D_DEBUG, 1, VEX3D_DISTN_TABLE, &at_most, 0);
+  MessageCapture capture;
+  Vex3dSetValues(graph.get(), VEX3D_DISTN_TABLE, &over, 0);
+  const std::string most = std::to_string(vex3d::kMaxTableLevels);
+  EXPECT_EQ(capture.all(), "Distn table of " + std::to_string(vex3d::kMaxTableLevels + 1) +
+                               " levels: Not changed (at most " + most + " levels)");
+  Vex3dDistnTable *kept = nullptr;
+  Vex3dGetValues(graph.get(), VEX3D_DISTN_TABLE, &kept, 0);
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->nlevels, vex3d::kMaxTableLevels) << "the table before stays";
+}
+
 
 TEST_F(LevelsFile, NamesAreExpandedButMessagesCiteThemAsGiven) {
   setenv("TORVANE3D_LEVELS_TEST_DIR", dir().c_str(), 1);

@@ -13,6 +13,7 @@
 #include "graph_fixture.h"
 #include "message_capture.h"
 #include "scratch_dir.h"
+#include "text_file.h"
 
 // Found by argument lookup: the style record lives in the global namespace.
 bool operator==(const Vex3dContourStyle &a, const Vex3dContourStyle &b) {
@@ -196,6 +197,18 @@ TEST_F(StylesFile, ReportsWhatFailedIntoTheBufferOrTheMessageOutput) {
        "No contour styles to write to " + existing},
   });
   EXPECT_EQ(read(existing), "") << "no table: the file is left empty";
+}
+
+// An endless or huge source is refused at the line where it goes too far.
+TEST_F(StylesFile, RefusesEndlessAndHugeFiles) {
+  const std::string long_line =
+      write("long.sty", "Red Blue 1 Solid\n" + std::string(vex3d::kMaxLineBytes + 1, ' ') + "Red\n");
+  expect_routed({
+      {"an endless line", [](char *e) { return !StylesPtr(Vex3dReadContourStyles("/dev/zero", e)); },
+       "Error on line 1 of file /dev/zero - line longer than 65536 bytes"},
+      {"a long line", [&](char *e) { return !StylesPtr(Vex3dReadContourStyles(long_line.c_str(), e)); },
+       "Error on line 2 of file " + long_line + " - line longer than 65536 bytes"},
+  });
 }
 
 TEST_F(StylesFile, IsTheTextFormOfTheGraphsStyles) {

@@ -8,6 +8,7 @@
 #include "graph.h"
 #include "graph_fixture.h"
 #include "message_capture.h"
+#include "metafile_canvas.h"
 #include "picture_files.h"
 #include "recording_context.h"
 #include "w_render.h"
@@ -140,6 +141,27 @@ TEST(DrawImage, WhatIsNoPictureDrawsNothingAndSaysNothing) {
   d.draw(testing::TempDir() + "/missing.bmp", Vex3dImageLayoutCentered, {0, 0, 50, 50}, {0, 0, 50, 50});
   EXPECT_TRUE(d.rec.ops().empty());
   EXPECT_TRUE(messages.messages().empty());
+}
+
+// A metafile one pixel in size, tiled over a box, is played once a tile: a
+// few hundred bytes of huge rectangles took half a minute to draw. The
+// drawing now stops when the budget of all the tiles together runs out,
+// and says so.
+TEST(DrawImage, ATiledMetafileCostsAtMostTheBudget) {
+  std::vector<picture_files::WmfRecord> records = {{0x020C, {1, 1}}};  // a window of 1 x 1 units
+  for (int k = 0; k < 100; ++k) records.push_back({0x041B, {30000, 30000, -30000, -30000}});
+  MessageCapture messages;
+  Drawing d;
+  Vex3dSetValues(d.graph.get(), VEX3D_DEBUG, 1, 0);
+  messages.clear();
+  const std::string file = write_file("huge.wmf", picture_files::plain_metafile(records));
+  d.draw(file, Vex3dImageLayoutTiled, {0, 0, 200, 200}, {0, 0, 200, 200});
+  long rectangles = 0;
+  for (const auto &op : d.rec.ops()) rectangles += op.primitive == Primitive::kRectangle;
+  // Each rectangle covers the whole box; the 40,000 tiles would draw four million.
+  EXPECT_GT(rectangles, 0);
+  EXPECT_LE(rectangles, vex3d::PlayBudget::kMaxPixels / (200 * 200) + 1);
+  EXPECT_EQ(messages.all(), "Picture " + file + " is too costly to draw: drawn in part");
 }
 
 }  // namespace

@@ -291,3 +291,14 @@ TEST(JpegPicture, TruncatedIsRefused) {
 }
 
 }  // namespace
+
+TEST(PictureFile, PixelsAreConvertedOnceAPicture) {
+  auto pic = vex3d::make_rgb_bitmap(3, 2);
+  ASSERT_TRUE(pic);
+  for (std::size_t k = 0; k < pic->bits.size(); ++k) pic->bits[k] = static_cast<std::uint8_t>(17 * k);
+  const std::vector<std::uint32_t> &first = vex3d::converted_pixels(*pic);
+  EXPECT_EQ(first, vex3d::bitmap_argb(*pic));
+  EXPECT_EQ(&vex3d::converted_pixels(*pic), &first) << "a second drawing reuses the pixels";
+  const auto again = vex3d::make_rgb_bitmap(3, 2);
+  EXPECT_NE(&vex3d::converted_pixels(*again), &first) << "a new picture converts its own";
+}

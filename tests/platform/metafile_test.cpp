@@ -2,7 +2,9 @@
 // drawing state they set; unknown records are skipped; damaged ones stop it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,11 +76,11 @@ class TextCanvas : public vex3d::MetafileCanvas {
   }
 };
 
-std::vector<std::string> play(const Bytes &file, const MetaRect &box) {
+std::vector<std::string> play(const Bytes &file, const MetaRect &box, vex3d::PlayBudget budget = {}) {
   const auto pic = vex3d::load_picture(file);
   if (!pic) return {"no picture"};
   TextCanvas canvas;
-  vex3d::play_metafile(*pic, box, canvas);
+  vex3d::play_metafile(*pic, box, canvas, budget);
   return canvas.calls;
 }
 
@@ -196,6 +198,39 @@ TEST(PlainMetafile, UnknownRecordsAreSkippedAndDamagedOnesStop) {
   const Bytes lying =
       picture_files::plain_metafile(with_window({{kPolyline, {1000, 0, 0, 10, 0}}, {kRectangle, {10, 10, 0, 0}}}));
   EXPECT_EQ(play(lying, kBox), Calls{});
+}
+
+// Playing stops when the budget runs out: every record counts, and each
+// drawing counts the pixels it covers (20 x 20 here, 23 x 23 with the pen
+// around it), cut to what can be seen.
+TEST(PlainMetafile, PlayingStopsWhenTheBudgetRunsOut) {
+  const std::vector<WmfRecord> small(6, WmfRecord{kRectangle, {10, 10, 0, 0}});
+  const std::vector<WmfRecord> huge(6, WmfRecord{kRectangle, {30000, 30000, -30000, -30000}});
+  const MetaRect kNear{0, 0, 300, 200}, kTiny{10, 20, 5, 5};
+  struct Case {
+    const char *what;
+    const std::vector<WmfRecord> &shapes;
+    std::int64_t records, pixels;
+    std::optional<MetaRect> visible;
+    std::size_t drawn;
+  };
+  const Case cases[] = {
+      {"the records run out: two for the window, three rectangles", small, 5, 1 << 20, kNear, 3},
+      {"the pixels run out after two rectangles", small, 100, 2 * 23 * 23 + 1, kNear, 2},
+      {"a shape far beyond the surface costs what can be seen", huge, 100, 3 * 300 * 200 + 1, kNear, 3},
+      {"a smaller surface costs less", huge, 100, 3 * 300 * 200 + 1, kTiny, 6},
+      {"kept as primitives: only records count", huge, 100, 1, std::nullopt, 6},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    vex3d::PlayBudget budget;
+    budget.records = c.records;
+    budget.pixels = c.pixels;
+    budget.visible = c.visible;
+    const Calls calls = play(picture_files::plain_metafile(with_window(c.shapes)), kBox, budget);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string &s) { return s.starts_with("rect"); }),
+              static_cast<long>(c.drawn));
+  }
 }
 
 TEST(PlainMetafile, EveryTruncationPlaysAPrefixOfTheWhole) {

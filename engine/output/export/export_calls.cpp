@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "boundary.h"
 #include "diagnostics.h"
 #include "dib.h"
 #include "export.h"
@@ -125,159 +126,179 @@ bool draw_mapped(Vex3dGraph *g, platform::DrawContext &target, const platform::B
 
 using namespace vex3d;
 
-extern "C" int Vex3dRenderOffscreen(Vex3dGraph *graph) { return render_offscreen(graph) != nullptr; }
+extern "C" int Vex3dRenderOffscreen(Vex3dGraph *graph) {
+  return guarded(__func__, [&]() -> int { return render_offscreen(graph) != nullptr; });
+}
 
 extern "C" int Vex3dSetExportDepth(Vex3dGraph *graph, int bits) {
-  if (!graph || !dib_depth_supported(bits)) return 0;
-  output_state(graph).export_bits = bits;
-  return 1;
+  return guarded(__func__, [&]() -> int {
+    if (!graph || !dib_depth_supported(bits)) return 0;
+    output_state(graph).export_bits = bits;
+    return 1;
+  });
 }
 
 extern "C" uint8_t *Vex3dMakeDIB(Vex3dGraph *graph, int compression, int bits) {
-  if (!graph) return nullptr;
-  if (bits == 0) bits = output_state(graph).export_bits;
-  if (compression != 0) {
-    export_failed(graph, "bitmaps are made uncompressed only");
-    return nullptr;
-  }
-  if (!dib_depth_supported(bits)) {
-    export_failed(graph, "a bitmap of " + std::to_string(bits) + " bits per pixel cannot be made");
-    return nullptr;
-  }
-  platform::RasterContext *buffer = render_offscreen(graph);
-  if (!buffer) return nullptr;
-  const std::vector<int> palette = realised_palette(graph, bits);
-  const std::vector<std::uint8_t> dib = pack_dib(buffer->pixels(), bits, palette);
-  auto *block = static_cast<uint8_t *>(std::malloc(dib.size()));
-  if (!block) {
-    export_failed(graph, "out of memory for the bitmap");
-    return nullptr;
-  }
-  std::memcpy(block, dib.data(), dib.size());
-  return block;
+  return guarded(__func__, [&]() -> uint8_t * {
+    if (!graph) return nullptr;
+    if (bits == 0) bits = output_state(graph).export_bits;
+    if (compression != 0) {
+      export_failed(graph, "bitmaps are made uncompressed only");
+      return nullptr;
+    }
+    if (!dib_depth_supported(bits)) {
+      export_failed(graph, "a bitmap of " + std::to_string(bits) + " bits per pixel cannot be made");
+      return nullptr;
+    }
+    platform::RasterContext *buffer = render_offscreen(graph);
+    if (!buffer) return nullptr;
+    const std::vector<int> palette = realised_palette(graph, bits);
+    const std::vector<std::uint8_t> dib = pack_dib(buffer->pixels(), bits, palette);
+    auto *block = static_cast<uint8_t *>(std::malloc(dib.size()));
+    if (!block) {
+      export_failed(graph, "out of memory for the bitmap");
+      return nullptr;
+    }
+    std::memcpy(block, dib.data(), dib.size());
+    return block;
+  });
 }
 
 extern "C" size_t Vex3dDIBSize(const uint8_t *dib) {
-  if (!dib) return 0;
-  // The block was made here: its header is whole, so reading it is safe.
-  const DibLayout d = dib_layout({dib, static_cast<std::size_t>(-1) / 2});
-  return d.ok ? d.size : 0;
+  return guarded(__func__, [&]() -> size_t {
+    if (!dib) return 0;
+    // The block was made here: its header is whole, so reading it is safe.
+    const DibLayout d = dib_layout({dib, static_cast<std::size_t>(-1) / 2});
+    return d.ok ? d.size : 0;
+  });
 }
 
-extern "C" void Vex3dFreeDIB(uint8_t *dib) { std::free(dib); }
+extern "C" void Vex3dFreeDIB(uint8_t *dib) {
+  guarded(__func__, [&] { std::free(dib); });
+}
 
 extern "C" void Vex3dScaledExtent(int scale, int width, int height, int box_width, int box_height, int *out_width,
                                   int *out_height) {
-  const double a = height != 0 ? static_cast<double>(width) / height : 1.0;
-  const int W = box_width, H = box_height;
-  int w = W, h = H;
-  switch (scale) {
-    case VEX3D_SCALE_NONE: w = width, h = height; break;
-    case VEX3D_SCALE_TO_WIDTH: w = W, h = static_cast<int>(std::lround(W / a)); break;
-    case VEX3D_SCALE_TO_HEIGHT: w = static_cast<int>(std::lround(H * a)), h = H; break;
-    case VEX3D_SCALE_TO_MAXIMUM: break;
-    default: {  // to fit
-      const double m = std::min(W, H);
-      if ((a <= 1 && H < m / a) || (a > 1 && W >= m * a))
-        w = static_cast<int>(std::lround(H * a)), h = H;
-      else
-        w = W, h = static_cast<int>(std::lround(W / a));
+  guarded(__func__, [&] {
+    const double a = height != 0 ? static_cast<double>(width) / height : 1.0;
+    const int W = box_width, H = box_height;
+    int w = W, h = H;
+    switch (scale) {
+      case VEX3D_SCALE_NONE: w = width, h = height; break;
+      case VEX3D_SCALE_TO_WIDTH: w = W, h = static_cast<int>(std::lround(W / a)); break;
+      case VEX3D_SCALE_TO_HEIGHT: w = static_cast<int>(std::lround(H * a)), h = H; break;
+      case VEX3D_SCALE_TO_MAXIMUM: break;
+      default: {  // to fit
+        const double m = std::min(W, H);
+        if ((a <= 1 && H < m / a) || (a > 1 && W >= m * a))
+          w = static_cast<int>(std::lround(H * a)), h = H;
+        else
+          w = W, h = static_cast<int>(std::lround(W / a));
+      }
     }
-  }
-  if (out_width) *out_width = w;
-  if (out_height) *out_height = h;
+    if (out_width) *out_width = w;
+    if (out_height) *out_height = h;
+  });
 }
 
 extern "C" int Vex3dDrawToDC(Vex3dGraph *graph, Vex3dDrawContext *context, int format, int scale, int left, int top,
                              int width, int height) {
-  if (!graph || !context) return 0;
-  if (!format_known(format)) return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
-  if (!export_size_ok(graph)) return 0;
-  if (width == 0 || height == 0) width = graph->width, height = graph->height;
-  int w = 0, h = 0;
-  Vex3dScaledExtent(scale, graph->width, graph->height, width, height, &w, &h);
-  const platform::Box to{left, top, w, h};
-  if (to.empty()) return export_failed(graph, "the target box is empty");
-  const platform::DrawState saved = context->state();
-  bool ok = false;
-  if (format == VEX3D_FORMAT_BITMAP) {
-    if (platform::RasterContext *buffer = render_offscreen(graph)) {
-      context->set_clip(std::nullopt);
-      context->draw_image(buffer->pixels(), to);
-      ok = context->ok();
+  return guarded(__func__, [&]() -> int {
+    if (!graph || !context) return 0;
+    if (!format_known(format)) return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
+    if (!export_size_ok(graph)) return 0;
+    if (width == 0 || height == 0) width = graph->width, height = graph->height;
+    int w = 0, h = 0;
+    Vex3dScaledExtent(scale, graph->width, graph->height, width, height, &w, &h);
+    const platform::Box to{left, top, w, h};
+    if (to.empty()) return export_failed(graph, "the target box is empty");
+    const platform::DrawState saved = context->state();
+    bool ok = false;
+    if (format == VEX3D_FORMAT_BITMAP) {
+      if (platform::RasterContext *buffer = render_offscreen(graph)) {
+        context->set_clip(std::nullopt);
+        context->draw_image(buffer->pixels(), to);
+        ok = context->ok();
+      }
+    } else {
+      ok = draw_mapped(graph, *context, to);
     }
-  } else {
-    ok = draw_mapped(graph, *context, to);
-  }
-  context->set_state(saved);
-  return ok;
+    context->set_state(saved);
+    return ok;
+  });
 }
 
 extern "C" int Vex3dDrawToFileBits(Vex3dGraph *graph, const char *file, int format, int bits) {
-  if (!graph) return 0;
-  if (!format_known(format)) return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
-  if (!export_size_ok(graph)) return 0;
-  if (format == VEX3D_FORMAT_BITMAP) {
-    const DibBlock dib = make_dib(graph, bits);
-    if (!dib.layout.ok) return 0;
-    const std::size_t size = dib.layout.size;
-    std::uint8_t header[kFileHeaderSize] = {'B', 'M'};
-    const auto put32 = [&](int at, std::uint32_t v) {
-      for (int i = 0; i < 4; ++i) header[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    put32(2, static_cast<std::uint32_t>(size + kFileHeaderSize));
-    put32(10, static_cast<std::uint32_t>(kFileHeaderSize + kDibHeaderSize + dib.layout.table.size()));
-    return write_out(graph, file, {std::span<const std::uint8_t>(header), {dib.block.get(), size}}, kBitmapPiece);
-  }
-  const bool enhanced = format == VEX3D_FORMAT_ENHANCED_METAFILE;
-  const std::vector<std::uint8_t> bytes =
-      page_metafile(graph, enhanced ? platform::MetafileFormat::kEnhanced : platform::MetafileFormat::kPlain);
-  if (bytes.empty()) return export_failed(graph, "cannot draw the metafile");
-  if (format == VEX3D_FORMAT_METAFILE) {
-    const auto dpi = static_cast<int>(platform::kScreenDpi);
-    const std::vector<std::uint8_t> header = platform::placeable_header(graph->width, graph->height, dpi, dpi);
-    return write_out(graph, file, {header, bytes}, kMetafilePiece);
-  }
-  return write_out(graph, file, {bytes}, kMetafilePiece);
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    if (!format_known(format)) return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
+    if (!export_size_ok(graph)) return 0;
+    if (format == VEX3D_FORMAT_BITMAP) {
+      const DibBlock dib = make_dib(graph, bits);
+      if (!dib.layout.ok) return 0;
+      const std::size_t size = dib.layout.size;
+      std::uint8_t header[kFileHeaderSize] = {'B', 'M'};
+      const auto put32 = [&](int at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+      };
+      put32(2, static_cast<std::uint32_t>(size + kFileHeaderSize));
+      put32(10, static_cast<std::uint32_t>(kFileHeaderSize + kDibHeaderSize + dib.layout.table.size()));
+      return write_out(graph, file, {std::span<const std::uint8_t>(header), {dib.block.get(), size}}, kBitmapPiece);
+    }
+    const bool enhanced = format == VEX3D_FORMAT_ENHANCED_METAFILE;
+    const std::vector<std::uint8_t> bytes =
+        page_metafile(graph, enhanced ? platform::MetafileFormat::kEnhanced : platform::MetafileFormat::kPlain);
+    if (bytes.empty()) return export_failed(graph, "cannot draw the metafile");
+    if (format == VEX3D_FORMAT_METAFILE) {
+      const auto dpi = static_cast<int>(platform::kScreenDpi);
+      const std::vector<std::uint8_t> header = platform::placeable_header(graph->width, graph->height, dpi, dpi);
+      return write_out(graph, file, {header, bytes}, kMetafilePiece);
+    }
+    return write_out(graph, file, {bytes}, kMetafilePiece);
+  });
 }
 
 extern "C" int Vex3dDrawToFile(Vex3dGraph *graph, const char *file, int format) {
-  return Vex3dDrawToFileBits(graph, file, format, 0);
+  return guarded(__func__, [&]() -> int { return Vex3dDrawToFileBits(graph, file, format, 0); });
 }
 
 extern "C" int Vex3dSaveJpeg(Vex3dGraph *graph, const char *file, int quality, int grayscale, int optimize,
                              int progressive) {
-  if (!graph) return 0;
-  if (quality < 0 || quality > 100)
-    return export_failed(graph, "the JPEG quality " + std::to_string(quality) + " is not 0 to 100");
-  const DibBlock dib = make_dib(graph, 0);
-  if (!dib.layout.ok) return 0;
-  std::vector<std::uint8_t> jpeg;
-  std::string error;
-  if (!jpeg_of_dib(dib.layout, JpegOptions{quality, grayscale != 0, optimize != 0, progressive != 0}, jpeg, error))
-    return export_failed(graph, "cannot make the JPEG picture: " + error);
-  return write_out(graph, file, {jpeg}, kAnyPiece);
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    if (quality < 0 || quality > 100)
+      return export_failed(graph, "the JPEG quality " + std::to_string(quality) + " is not 0 to 100");
+    const DibBlock dib = make_dib(graph, 0);
+    if (!dib.layout.ok) return 0;
+    std::vector<std::uint8_t> jpeg;
+    std::string error;
+    if (!jpeg_of_dib(dib.layout, JpegOptions{quality, grayscale != 0, optimize != 0, progressive != 0}, jpeg, error))
+      return export_failed(graph, "cannot make the JPEG picture: " + error);
+    return write_out(graph, file, {jpeg}, kAnyPiece);
+  });
 }
 
 extern "C" int Vex3dSavePngBits(Vex3dGraph *graph, const char *file, int interlace, int bits) {
-  if (!graph) return 0;
-  const DibBlock dib = make_dib(graph, bits);
-  if (!dib.layout.ok) return 0;
-  std::vector<std::uint8_t> png;
-  std::string error;
-  if (!png_of_dib(dib.layout, interlace != 0, png, error))
-    return export_failed(graph, "cannot make the PNG picture: " + error);
-  return write_out(graph, file, {png}, kAnyPiece);
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    const DibBlock dib = make_dib(graph, bits);
+    if (!dib.layout.ok) return 0;
+    std::vector<std::uint8_t> png;
+    std::string error;
+    if (!png_of_dib(dib.layout, interlace != 0, png, error))
+      return export_failed(graph, "cannot make the PNG picture: " + error);
+    return write_out(graph, file, {png}, kAnyPiece);
+  });
 }
 
 extern "C" int Vex3dSavePng(Vex3dGraph *graph, const char *file, int interlace) {
-  return Vex3dSavePngBits(graph, file, interlace, 0);
+  return guarded(__func__, [&]() -> int { return Vex3dSavePngBits(graph, file, interlace, 0); });
 }
 
 extern "C" int Vex3dSaveSvg(Vex3dGraph *graph, const char *file) {
-  return graph && save_vector(graph, file, platform::VectorFormat::kSvg);
+  return guarded(__func__, [&]() -> int { return graph && save_vector(graph, file, platform::VectorFormat::kSvg); });
 }
 
 extern "C" int Vex3dSavePdf(Vex3dGraph *graph, const char *file) {
-  return graph && save_vector(graph, file, platform::VectorFormat::kPdf);
+  return guarded(__func__, [&]() -> int { return graph && save_vector(graph, file, platform::VectorFormat::kPdf); });
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "boundary.h"
 #include "export.h"
 #include "export_internal.h"
 #include "metafile_context.h"
@@ -80,63 +81,68 @@ ClipboardItem::Format clipboard_format(int format) {
 using namespace vex3d;
 
 extern "C" int Vex3dCopyToClipboard(Vex3dGraph *graph, int format) {
-  if (!graph) return 0;
-  if (!graph->window) return export_failed(graph, "the chart has no window whose clipboard could take it");
-  if (format < VEX3D_FORMAT_BITMAP || format > VEX3D_FORMAT_STANDARD_METAFILE)
-    return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
-  if (!export_size_ok(graph)) return 0;
-  std::vector<ClipboardItem> items;
-  items.push_back(ClipboardItem{clipboard_format(format), clipboard_bytes(graph, format)});
-  if (items.front().bytes.empty()) return export_failed(graph, "cannot draw the chart for the clipboard");
-  const OutputState &out = output_state(graph);
-  if (out.has_palette) items.push_back(ClipboardItem{ClipboardItem::kPalette, palette_bytes(out.palette)});
-  if (!graph->window->place_on_clipboard(items)) return export_failed(graph, "the clipboard cannot be opened");
-  return 1;
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    if (!graph->window) return export_failed(graph, "the chart has no window whose clipboard could take it");
+    if (format < VEX3D_FORMAT_BITMAP || format > VEX3D_FORMAT_STANDARD_METAFILE)
+      return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
+    if (!export_size_ok(graph)) return 0;
+    std::vector<ClipboardItem> items;
+    items.push_back(ClipboardItem{clipboard_format(format), clipboard_bytes(graph, format)});
+    if (items.front().bytes.empty()) return export_failed(graph, "cannot draw the chart for the clipboard");
+    const OutputState &out = output_state(graph);
+    if (out.has_palette) items.push_back(ClipboardItem{ClipboardItem::kPalette, palette_bytes(out.palette)});
+    if (!graph->window->place_on_clipboard(items)) return export_failed(graph, "the clipboard cannot be opened");
+    return 1;
+  });
 }
 
 extern "C" int Vex3dPrintOn(Vex3dGraph *graph, const char *printer, int format, int scale, int left, int top, int width,
                             int height) {
-  if (!graph) return 0;
-  if (format < VEX3D_FORMAT_BITMAP || format > VEX3D_FORMAT_STANDARD_METAFILE)
-    return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
-  if (!export_size_ok(graph)) return 0;
-  std::string chosen = printer ? printer : "";
-  if (chosen.empty() && graph->window) {
-    const std::optional<std::string> choice = graph->window->choose_printer();
-    if (!choice) return export_failed(graph, "no printer was chosen");
-    chosen = *choice;
-  }
-  std::string error;
-  platform::PrinterPage page;
-  if (!platform::printer_page(chosen, page, error)) return export_failed(graph, "cannot print: " + error);
-  // The printer's coordinates start at the printable area's corner.
-  const int page_width = pixels(page.width), page_height = pixels(page.height);
-  const int printable_width = std::max(1, page_width - pixels(page.left) - pixels(page.right));
-  const int printable_height = std::max(1, page_height - pixels(page.top) - pixels(page.bottom));
-  int box_width = width, box_height = height;
-  if (box_width == 0 || box_height == 0) box_width = printable_width, box_height = printable_height;
-  int w = 0, h = 0;
-  Vex3dScaledExtent(scale, graph->width, graph->height, box_width, box_height, &w, &h);
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    if (format < VEX3D_FORMAT_BITMAP || format > VEX3D_FORMAT_STANDARD_METAFILE)
+      return export_failed(graph, "the format " + std::to_string(format) + " is not 1 to 4");
+    if (!export_size_ok(graph)) return 0;
+    std::string chosen = printer ? printer : "";
+    if (chosen.empty() && graph->window) {
+      const std::optional<std::string> choice = graph->window->choose_printer();
+      if (!choice) return export_failed(graph, "no printer was chosen");
+      chosen = *choice;
+    }
+    std::string error;
+    platform::PrinterPage page;
+    if (!platform::printer_page(chosen, page, error)) return export_failed(graph, "cannot print: " + error);
+    // The printer's coordinates start at the printable area's corner.
+    const int page_width = pixels(page.width), page_height = pixels(page.height);
+    const int printable_width = std::max(1, page_width - pixels(page.left) - pixels(page.right));
+    const int printable_height = std::max(1, page_height - pixels(page.top) - pixels(page.bottom));
+    int box_width = width, box_height = height;
+    if (box_width == 0 || box_height == 0) box_width = printable_width, box_height = printable_height;
+    int w = 0, h = 0;
+    Vex3dScaledExtent(scale, graph->width, graph->height, box_width, box_height, &w, &h);
 
-  std::vector<std::uint8_t> pdf;
-  {
-    auto doc = platform::VectorContext::to_stream(
-        platform::VectorFormat::kPdf,
-        [&](const unsigned char *data, std::size_t size) {
-          pdf.insert(pdf.end(), data, data + size);
-          return true;
-        },
-        page_width, page_height);
-    // Vector whatever the format: a printer takes the page's own primitives.
-    const platform::Box to{pixels(page.left) + left, pixels(page.top) + top, w, h};
-    if (!doc || !draw_mapped(graph, *doc, to) || !doc->finish())
-      return export_failed(graph, "cannot draw the page for the printer");
-  }
-  if (!platform::print_pdf(page.printer, kDocumentName, pdf, error))
-    return export_failed(graph, "cannot print on " + page.printer + ": " + error);
-  return 1;
+    std::vector<std::uint8_t> pdf;
+    {
+      auto doc = platform::VectorContext::to_stream(
+          platform::VectorFormat::kPdf,
+          [&](const unsigned char *data, std::size_t size) {
+            pdf.insert(pdf.end(), data, data + size);
+            return true;
+          },
+          page_width, page_height);
+      // Vector whatever the format: a printer takes the page's own primitives.
+      const platform::Box to{pixels(page.left) + left, pixels(page.top) + top, w, h};
+      if (!doc || !draw_mapped(graph, *doc, to) || !doc->finish())
+        return export_failed(graph, "cannot draw the page for the printer");
+    }
+    if (!platform::print_pdf(page.printer, kDocumentName, pdf, error))
+      return export_failed(graph, "cannot print on " + page.printer + ": " + error);
+    return 1;
+  });
 }
 
 extern "C" int Vex3dPrint(Vex3dGraph *graph, int format, int scale, int left, int top, int width, int height) {
-  return Vex3dPrintOn(graph, nullptr, format, scale, left, top, width, height);
+  return guarded(__func__,
+                 [&]() -> int { return Vex3dPrintOn(graph, nullptr, format, scale, left, top, width, height); });
 }

@@ -2,6 +2,7 @@
 // two shades of the region's background; every other type is composed of
 // those and of a plain outline.
 #include "border.h"
+#include "boundary.h"
 
 #include <algorithm>
 
@@ -126,23 +127,25 @@ using namespace vex3d;
 
 extern "C" void Vex3dDrawBorder(Vex3dGraph *graph, int x, int y, int width, int height, int type, int border_width,
                                 vex3d::BackgroundColor *background, int foreground, int use_background) {
-  if (!graph || !graph->draw_ops || !background || type == Vex3dBorderNone || border_width <= 0 || width <= 0 ||
-      height <= 0)
-    return;
-  graph->draw_ops->setlineattributes(graph, 0, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
-  BorderPainter p{graph, background, foreground, use_background != 0};
-  const Box r{x, y, width, height};
-  const int b = std::min(border_width, widest_band(r));
-  switch (type) {
-    case Vex3dBorder3dOut: p.three_d(r, b, Bevel::kOut); break;
-    case Vex3dBorder3dIn: p.three_d(r, b, Bevel::kIn); break;
-    case Vex3dBorderShadow: p.shadow(r, b); break;
-    case Vex3dBorderPlain: p.plain(r, b, p.use_background); break;
-    case Vex3dBorderEtchedIn: p.etched(r, b, Bevel::kIn); break;
-    case Vex3dBorderEtchedOut: p.etched(r, b, Bevel::kOut); break;
-    case Vex3dBorderFrameIn: p.frame(r, b, Bevel::kIn); break;
-    case Vex3dBorderFrameOut: p.frame(r, b, Bevel::kOut); break;
-    case Vex3dBorderBevel: p.bevel(r, b); break;
-    default: break;
-  }
+  guarded(__func__, [&] {
+    if (!graph || !graph->draw_ops || !background || type == Vex3dBorderNone || border_width <= 0 || width <= 0 ||
+        height <= 0)
+      return;
+    graph->draw_ops->setlineattributes(graph, 0, VEX3D_LINE_SOLID, VEX3D_CAP_FLAT, VEX3D_JOIN_BEVEL);
+    BorderPainter p{graph, background, foreground, use_background != 0};
+    const Box r{x, y, width, height};
+    const int b = std::min(border_width, widest_band(r));
+    switch (type) {
+      case Vex3dBorder3dOut: p.three_d(r, b, Bevel::kOut); break;
+      case Vex3dBorder3dIn: p.three_d(r, b, Bevel::kIn); break;
+      case Vex3dBorderShadow: p.shadow(r, b); break;
+      case Vex3dBorderPlain: p.plain(r, b, p.use_background); break;
+      case Vex3dBorderEtchedIn: p.etched(r, b, Bevel::kIn); break;
+      case Vex3dBorderEtchedOut: p.etched(r, b, Bevel::kOut); break;
+      case Vex3dBorderFrameIn: p.frame(r, b, Bevel::kIn); break;
+      case Vex3dBorderFrameOut: p.frame(r, b, Bevel::kOut); break;
+      case Vex3dBorderBevel: p.bevel(r, b); break;
+      default: break;
+    }
+  });
 }
