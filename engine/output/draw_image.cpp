@@ -75,6 +75,13 @@ void draw_bitmap(platform::DrawContext &ctx, const Picture &pic, const ImagePlac
 }
 
 }  // namespace
+
+PixelSize picture_pixel_size(Vex3dGraph *graph, ImageRecord &image) {
+  if (!image.file) return {};
+  const Picture &pic = loaded_picture(graph, image);
+  return PixelSize{std::max(0, pic.pixel_width), std::max(0, pic.pixel_height)};
+}
+
 }  // namespace vex3d
 
 using namespace vex3d;

@@ -66,6 +66,13 @@ const Vex3dDrawOps &platform_draw_ops();
 // The context the operations draw into, or none.
 platform::DrawContext *current_context(const Vex3dGraph *graph);
 
+// The size in pixels at which an image record's picture is drawn as it is
+// (loaded on first use); 0 x 0 without a picture.
+struct PixelSize {
+  int width = 0, height = 0;
+};
+PixelSize picture_pixel_size(Vex3dGraph *graph, ImageRecord &image);
+
 // Makes a context current for as long as the scope lives (none: drawing
 // stops) and then brings back the one it replaced; each context takes on the
 // graph's drawing state when it becomes current. Neither the graph nor the

@@ -10,7 +10,8 @@ struct Size {
 };
 
 // The size of the title's block: the bounding box of its lines in its font,
-// plus its border's room; 0 x 0 when the lines take no room (no text), and
+// at least its picture's size when its picture sets a minimum, plus its
+// border's room; 0 x 0 when the lines take no room (no text), and
 // then the title is not shown.
 Size title_size(Vex3dGraph *graph, TitleBlock &title);
 

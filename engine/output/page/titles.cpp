@@ -27,12 +27,18 @@ Size title_size(Vex3dGraph *graph, TitleBlock &title) {
   long long width = 0;
   for (const std::string &line : lines)
     width = std::max<long long>(width, graph->draw_ops->textwidth(graph, line.c_str()));
-  const long long height = 1LL * static_cast<long long>(lines.size()) * title.font.height;
+  long long height = 1LL * static_cast<long long>(lines.size()) * title.font.height;
   if (width < 1 || height < 1) {
     title.shown = 0;
     return Size{};
   }
   title.shown = 1;
+  // The picture sets a minimum size only while the block has text to show.
+  if (title.image_minimum_size && title.image.file) {
+    const PixelSize picture = picture_pixel_size(graph, title.image);
+    width = std::max<long long>(width, picture.width);
+    height = std::max<long long>(height, picture.height);
+  }
   const long long room = title_border_allowance(title.border, title.border_width);
   constexpr long long kCap = 1 << 20;  // beyond any page; the layout drops sizes above 32767
   return Size{static_cast<int>(std::min(width + room, kCap)), static_cast<int>(std::min(height + room, kCap))};
