@@ -25,8 +25,15 @@ void *operator new(std::size_t size) {
   if (void *p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
+// The no-throw form allocates the same way, so that every delete frees what
+// this file's new allocated (the sanitizers check the pairs).
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept {
+  if (failing) return nullptr;
+  return std::malloc(size ? size : 1);
+}
 void operator delete(void *p) noexcept { std::free(p); }
 void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+void operator delete(void *p, const std::nothrow_t &) noexcept { std::free(p); }
 
 namespace {
 
