@@ -188,11 +188,7 @@ bool axis_shown(const Vex3dGraph *graph, int axis) {
 
 ProjectedWindow lay_out_cube(const Vex3dGraph *graph, ViewState &view, const TextMeasure &measure) {
   const bool flat = view.mode == DrawMode::kFlat;
-  Projection project;
-  if (flat)
-    set_identity(project.m);
-  else
-    multiply(view.perspective, view.rotation, project.m);
+  const Projection project = scene_projection(view);
 
   CubeState &cube = view.cube;
   cube.texts.clear();

@@ -52,11 +52,7 @@ Matrix label_device_matrix(const Vex3dGraph *graph, const Vex3dText &text, const
 
 void project_data_labels(Vex3dGraph *graph, const ViewState &view) {
   const bool flat = view.mode == DrawMode::kFlat;
-  Projection project;
-  if (flat)
-    set_identity(project.m);
-  else
-    multiply(view.perspective, view.rotation, project.m);
+  const Projection project = scene_projection(view);
   for (const auto &owned : graph->texts) {
     Vex3dText &text = *owned;
     if (!is_data_label(text) || !text.layout) continue;

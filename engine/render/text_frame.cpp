@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "view_state.h"
+
 namespace vex3d {
 namespace {
 
@@ -10,6 +12,15 @@ namespace {
 constexpr double kNearVertical = 0.1;
 
 }  // namespace
+
+Projection scene_projection(const ViewState &view) {
+  Projection project;
+  if (view.mode == DrawMode::kFlat)
+    set_identity(project.m);
+  else
+    multiply(view.perspective, view.rotation, project.m);
+  return project;
+}
 
 TextFrame text_frame(const Projection &project, const Vec3 &at, Vec3 u, Vec3 v) {
   const double probe = 0.01;

@@ -6,6 +6,8 @@
 
 namespace vex3d {
 
+struct ViewState;
+
 struct Vec2 {
   double x = 0, y = 0;
 };
@@ -25,6 +27,10 @@ struct Projection {
     return Vec2{b.x - a.x, b.y - a.y};
   }
 };
+
+// The projection texts in the scene are laid out through: the cube seen
+// through the view's rotation and perspective, or the flat map as it is.
+Projection scene_projection(const ViewState &view);
 
 // Text direction u and downward direction v of a text plane.
 struct TextFrame {
