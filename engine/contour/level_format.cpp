@@ -19,7 +19,9 @@ std::string format_with(const char *pattern, int digits) {
 }  // namespace
 
 int decimal_places(double v) {
-  if (v == 0) return kNoSignificantDigit;
+  // An infinite or undefined value (a step over a range beyond the largest
+  // double) has no digit to place either.
+  if (v == 0 || !std::isfinite(v)) return kNoSignificantDigit;
   return -static_cast<int>(std::floor(std::log10(std::fabs(v)) + 1e-13));
 }
 

@@ -37,7 +37,7 @@ Vex3dDistnTable *make_distn_table(const std::vector<double> &levels, const char 
 
 // Decimal places that put the first significant digit of v in the last
 // place; the small bias keeps exact powers of ten from falling one decade
-// low. Zero has no significant digit: kNoSignificantDigit.
+// low. Zero, infinity and NaN have no significant digit: kNoSignificantDigit.
 constexpr int kNoSignificantDigit = 1073741823;
 int decimal_places(double v);
 

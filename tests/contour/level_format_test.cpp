@@ -107,4 +107,12 @@ TEST(ComputedLevels, ARangeWiderThanTheLargestDoubleStillSplitsEvenly) {
   EXPECT_EQ(vex3d::levels_in_use(graph.get()), expected);
 }
 
+TEST(DecimalPlaces, OnlyFiniteNonZeroValuesHaveADigitToPlace) {
+  EXPECT_EQ(vex3d::decimal_places(0.01), 2);
+  EXPECT_EQ(vex3d::decimal_places(-2500), -3);
+  for (double v : {0.0, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                   std::numeric_limits<double>::quiet_NaN()})
+    EXPECT_EQ(vex3d::decimal_places(v), vex3d::kNoSignificantDigit) << v;
+}
+
 }  // namespace
