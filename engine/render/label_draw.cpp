@@ -69,10 +69,7 @@ void draw_data_label(Vex3dGraph *graph, Vex3dText &text) {
   ops.setsolidline(graph, color);
   if (!s->line_drawn) draw_line(graph, text, *s);
   s->line_drawn = true;
-  if (!s->text_drawn) {
-    ops.setsolidline(graph, color);
-    draw_box_and_text(graph, text, *s, *view, color);
-  }
+  if (!s->text_drawn) draw_box_and_text(graph, text, *s, *view, color);
   s->text_drawn = true;
 }
 
