@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "value_labels.h"
+
 namespace tc3d {
 namespace label_rows {
 #define TC3D_MEMBERS "label_members.def"
@@ -23,7 +25,15 @@ constexpr SelectorRow kLabelSelector[] = {
         SelectorEntry{PartTag::kYAxis, kOwnText, VEX3D_YAXIS_TITLE},
         SelectorEntry{PartTag::kZAxis, kOwnText, VEX3D_ZAXIS_TITLE}),
     row(kSelectListItem, SelectorEntry{PartTag::kLegend, kAnyIndex, VEX3D_LEGEND_STRINGS}),
+    per_axis(kSelectValueLabels, VEX3D_XVALUE_LABELS, VEX3D_YVALUE_LABELS, VEX3D_ZVALUE_LABELS),
 };
+
+// The value label at a label's position; tcErrorNoSuchItem when the list is
+// shorter.
+ValueLabelEntry &entry_at(std::vector<ValueLabelEntry> &labels, int position) {
+  if (position < 0 || position >= static_cast<int>(labels.size())) raise(ErrorCode::tcErrorNoSuchItem);
+  return labels[position];
+}
 
 std::vector<std::string> list_of(Vex3dGraph *graph, int id) {
   char **list = nullptr;
@@ -82,6 +92,10 @@ std::string ILabel::engine_text() {
     if (index() < 0 || index() >= static_cast<int>(items.size())) raise(ErrorCode::tcErrorNoSuchItem);
     return items[index()];
   }
+  if (const int id = resource_for(kSelectValueLabels)) {
+    std::vector<ValueLabelEntry> labels = value_labels_of(g, id);
+    return entry_at(labels, index()).text;
+  }
   raise(ErrorCode::tcErrorNoSuchProperty);
 }
 
@@ -94,6 +108,11 @@ void ILabel::send(const std::string &text) {
     if (index() < 0 || index() >= static_cast<int>(items.size())) raise(ErrorCode::tcErrorNoSuchItem);
     items[index()] = text;
     return set_list(g, id, items);
+  }
+  if (const int id = resource_for(kSelectValueLabels)) {
+    std::vector<ValueLabelEntry> labels = value_labels_of(g, id);
+    entry_at(labels, index()).text = text;
+    return set_value_labels(g, id, labels);
   }
   raise(ErrorCode::tcErrorNoSuchProperty);
 }

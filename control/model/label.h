@@ -1,5 +1,5 @@
 // ILabel: a text whose place depends on its owner: a title's lines, the
-// legend's title or one of its items, an axis title.
+// legend's title or one of its items, an axis title, a value label's text.
 //
 // A title's label also holds the title's visibility: hiding the title keeps
 // its text here and empties the engine's strings; showing it sends the text
