@@ -6,12 +6,23 @@
 // back. While hidden, the text is read and written here only.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "dual.h"
 #include "member_rows.h"
 #include "model_object.h"
 #include "selector.h"
 
 namespace tc3d {
+
+// A list of texts (a StringList resource) as the model edits it; an empty
+// list is sent as none.
+std::vector<std::string> string_list(Vex3dGraph *graph, int id);
+void set_string_list(Vex3dGraph *graph, int id, const std::vector<std::string> &texts);
+
+// The resources a label's text reaches under each owner.
+std::span<const SelectorRow> label_selector();
 
 class ILabel : public ModelObject {
  public:

@@ -542,25 +542,78 @@ TEST(ObjectModel, ValueLabelsAreAddedEditedAndRemovedInTheAxisList) {
   EXPECT_EQ(mid->invoke("Value", Invoke::Get), Variant(1.0));
 }
 
+std::vector<std::string> legend_strings(Vex3dGraph *g) {
+  char **list = nullptr;
+  Vex3dGetValues(g, VEX3D_LEGEND_STRINGS, &list, 0);
+  std::vector<std::string> all;
+  for (char **p = list; p && *p; ++p) all.emplace_back(*p);
+  return all;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(ObjectModel, LegendLabelsAreInsertedBeforeTheirIndexAndRenumbered) {
+  auto chart = Chart3D::create();
+  ObjectRef labels = object_at(chart, "Legend.Labels");
+  auto add = [&](const char *text, std::optional<Variant> before = std::nullopt) {
+    std::vector<Variant> args{Variant(text)};
+    if (before) args.push_back(*before);
+    return labels->invoke("Add", Invoke::Method, args).to_object();
+  };
+  ObjectRef low = add("low"), high = add("high");
+  ObjectRef mid = add("mid", Variant(2));
+  ObjectRef first = add("first", Variant(low));
+  EXPECT_EQ(legend_strings(chart->graph()), (Texts{"first", "low", "mid", "high"}));
+  EXPECT_EQ(labels->invoke("Count", Invoke::Get), Variant(4));
+  EXPECT_EQ(enumerated(labels), (std::vector<ObjectRef>{first, low, mid, high}));
+  EXPECT_EQ(mid->invoke("Parent", Invoke::Get).to_object(), labels);
+  EXPECT_EQ(high->invoke("Text", Invoke::Get), Variant("high"));
+  EXPECT_EQ(status_of([&] { add("nowhere", Variant(5)); }), status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(status_of([&] { add("nowhere", Variant(1.5)); }), status_of(ErrorCode::tcErrorInvalidValue));
+  EXPECT_EQ(legend_strings(chart->graph()).size(), 4u);
+
+  Variant top[] = {Variant("top")};
+  item_of(labels, 4)->invoke("Text", Invoke::Put, top);
+  Variant by_object[] = {Variant(low)};
+  labels->invoke("Remove", Invoke::Method, by_object);
+  EXPECT_EQ(legend_strings(chart->graph()), (Texts{"first", "mid", "top"}));
+  EXPECT_EQ(item_of(labels, 2), mid);
+  EXPECT_EQ(mid->invoke("Text", Invoke::Get), Variant("mid"));
+  EXPECT_EQ(status_of([&] { low->invoke("Text", Invoke::Get); }), status_of(ErrorCode::tcErrorNotConnected));
+  // The labels have no names; the legend's own title is not one of them.
+  EXPECT_EQ(item_status(labels, "mid"), status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(item_status(labels, Variant(object_at(chart, "Legend.Text"))), status_of(ErrorCode::tcErrorNoSuchItem));
+}
+
+// RemoveAll of each collection with items, with a window to redraw.
 TEST(ObjectModel, RemoveAllRedrawsOnce) {
-  auto chart = Chart3D::create(std::make_shared<HeadlessHost>(), {300, 200});
-  int redraws = 0;
-  chart->connect(std::make_shared<EventCallback>([&](const EventInfo &e, std::span<Variant>) {
-    if (e.name == "Repaint") ++redraws;
-  }));
-  chart->open_window();
-  chart->refresh();
-  ObjectRef labels = object_at(chart, "ChartArea.Axes(X).ValueLabels");
-  for (int i = 0; i < 5; ++i) {
-    Variant args[] = {Variant(i * 1.0), Variant("label")};
-    labels->invoke("Add", Invoke::Method, args);
+  struct Case {
+    const char *collection;
+    Variant add[2];
+    int count_args;
+  };
+  const Case cases[] = {{"ChartArea.Axes(X).ValueLabels", {Variant(1.0), Variant("label")}, 2},
+                        {"Legend.Labels", {Variant("label"), Variant()}, 1}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.collection);
+    auto chart = Chart3D::create(std::make_shared<HeadlessHost>(), {300, 200});
+    int redraws = 0;
+    chart->connect(std::make_shared<EventCallback>([&](const EventInfo &e, std::span<Variant>) {
+      if (e.name == "Repaint") ++redraws;
+    }));
+    chart->open_window();
+    chart->refresh();
+    ObjectRef items = object_at(chart, c.collection);
+    for (int i = 0; i < 5; ++i) {
+      std::vector<Variant> args(c.add, c.add + c.count_args);
+      items->invoke("Add", Invoke::Method, args);
+    }
+    const int before = redraws;
+    items->invoke("RemoveAll", Invoke::Method);
+    EXPECT_EQ(redraws, before + 1);
+    EXPECT_EQ(items->invoke("Count", Invoke::Get), Variant(0));
+    EXPECT_FALSE(chart->is_batched());
   }
-  const int before = redraws;
-  labels->invoke("RemoveAll", Invoke::Method);
-  EXPECT_EQ(redraws, before + 1);
-  EXPECT_EQ(labels->invoke("Count", Invoke::Get), Variant(0));
-  EXPECT_TRUE(value_labels(chart->graph(), VEX3D_XVALUE_LABELS).empty());
-  EXPECT_FALSE(chart->is_batched());
 }
 
 }  // namespace
