@@ -1,9 +1,9 @@
 // Text forms of resource values.
 //
-// Every type has a from-text converter (text to value) and most have a
-// to-text converter (value to text); Vex3dSetValueString and
-// Vex3dGetValueString go through them, and the control layer and the
-// command line use the colour and font forms directly.
+// Every type has a text form (text_forms.cpp): a from-text converter (text
+// to value) and, for most, a to-text converter (value to text);
+// Vex3dSetValueString and Vex3dGetValueString go through them, and the
+// control layer and the command line use the colour and font forms directly.
 #pragma once
 
 #include <memory>
@@ -27,7 +27,8 @@ struct Converted {
 // Converts text to a value of the type; nullopt when the text does not convert.
 // The empty text converts to "none" (a null pointer) for pointer types.
 std::optional<Converted> from_text(int type, const char *text);
-// The text form of a value of the type; nullopt for a type without one.
+// The text form of a value of the type; nullopt for a type without one (and
+// for an unknown type).
 std::optional<std::string> to_text(int type, const Value &value);
 
 // ---- scalars

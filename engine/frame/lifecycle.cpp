@@ -10,10 +10,10 @@
 #include "convert.h"
 #include "defaults.h"
 #include "diagnostics.h"
-#include "font.h"
 #include "graph.h"
 #include "hooks.h"
 #include "set_resource.h"
+#include "storage_kinds.h"
 
 namespace vex3d {
 namespace {
@@ -25,24 +25,10 @@ std::atomic<int> g_graph_windows{0};
 
 long address_of(const void *p) { return static_cast<long>(reinterpret_cast<std::intptr_t>(p)); }
 
-void init_font(Vex3dGraph *graph, FontRecord &record, const Vex3dFontDesc &desc) {
-  delete record.font;
-  record.font = make_font(desc);
-  record.desc = desc;
-  if (const auto metrics = hooks().font_metrics) metrics(graph, &record);
-}
-
 // Stores every row's default in a new record of the given owner.
 void store_defaults(Vex3dGraph *graph, void *record, Owner owner, const Vex3dFontDesc &font) {
-  for (const ResourceRow &row : resource_rows()) {
-    if (row.owner != owner || row.rule.check == Check::kObsolete) continue;
-    switch (find_type(row.type)->storage) {
-      case Storage::Word: row.at<int>(record) = static_cast<int>(row.default_value); break;
-      case Storage::Double: row.at<double>(record) = row.default_value; break;
-      case Storage::Font: init_font(graph, row.at<FontRecord>(record), font); break;
-      default: break;  // lists, texts and styles start as none or are set below
-    }
-  }
+  for (const ResourceRow &row : resource_rows())
+    if (row.owner == owner && row.rule.check != Check::kObsolete) store_default(Target{graph, record}, row, font);
 }
 
 }  // namespace
@@ -63,11 +49,7 @@ extern "C" Vex3dGraph *Vex3dCreateGraph(void) {
 
     const Vex3dFontDesc font = parse_font(kDefaultFont);
     store_defaults(graph, graph, Owner::Graph, font);
-    init_font(graph, graph->current_font, graph->legend_font.desc);
-
-    reset_data_styles(graph);
-    if (layers.default_contour_styles) layers.default_contour_styles(graph);
-    for (Axis *axis : {&graph->x, &graph->y, &graph->z}) restore_grid_style(graph, axis->grid);
+    assign_font(graph, graph->current_font, graph->legend_font.desc);
     recompute_derived(graph);
     graph->change_mask = VEX3D_CHANGE_ALL;
     return graph;

@@ -11,6 +11,7 @@
 #include "graph.h"
 #include "hooks.h"
 #include "set_resource.h"
+#include "storage_kinds.h"
 
 namespace vex3d {
 namespace {

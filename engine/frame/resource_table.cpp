@@ -20,8 +20,8 @@ struct RecordOf<Owner::Text> {
 };
 
 constexpr TypeInfo kTypes[] = {
-#define VEX3D_TYPE(name, code, storage, graph_lists, text_lists) \
-  {code, #name, Storage::storage, graph_lists != 0, text_lists != 0},
+#define VEX3D_TYPE(name, code, storage, text_form, graph_lists, text_lists) \
+  {code, #name, Storage::storage, TextForm::text_form, graph_lists != 0, text_lists != 0},
 #include "types.def"
 };
 
@@ -78,15 +78,6 @@ constexpr bool types_known() {
 static_assert(types_known(), "a resource names a type missing from types.def");
 
 }  // namespace
-
-ArgKind TypeInfo::arg_kind() const {
-  switch (storage) {
-    case Storage::Word: return ArgKind::Word;
-    case Storage::Double: return ArgKind::Double;
-    case Storage::Function: return ArgKind::Function;
-    default: return ArgKind::Pointer;
-  }
-}
 
 std::span<const ResourceRow> resource_rows() { return kRows; }
 

@@ -15,22 +15,16 @@ namespace vex3d {
 
 enum class Owner : int { Graph = VEX3D_OWNER_GRAPH, Text = VEX3D_OWNER_TEXT };
 
-// How a record holds a value of a type.
+// How a record holds a value of a type (storage.def).
 enum class Storage : std::uint8_t {
-  Word,           // int: Booleans, colours, sizes, positions, integers, enumerations
-  Double,         // double
-  Text,           // OwnedText
-  Image,          // ImageRecord (file name and loaded picture)
-  StringList,     // StringList
-  ValueLabels,    // RecordList<Vex3dValueLabel>
-  XYColors,       // RecordList<Vex3dXYColor>
-  ContourStyles,  // RecordList<Vex3dContourStyle>
-  DistnTable,     // DistnTableCopy
-  Data,           // Vex3dData * owned by the caller
-  Font,           // FontRecord
-  Function,       // Vex3dLegendLabelFunc
-  LineStyle,      // GridLineStyle
-  DataStyles,     // DataStyleRecord
+#define VEX3D_STORAGE(kind) kind,
+#include "storage.def"
+};
+
+// How a value of a type converts from and to text (text_forms.def).
+enum class TextForm : std::uint8_t {
+#define VEX3D_TEXT_FORM(form) form,
+#include "text_forms.def"
 };
 
 // How a value travels through the variadic argument lists.
@@ -40,9 +34,10 @@ struct TypeInfo {
   int code;
   const char *name;
   Storage storage;
-  bool graph_lists;  // taken by Vex3dSetValues / Vex3dGetValues
-  bool text_lists;   // taken by Vex3dTextSetValues / Vex3dTextGetValues
-  ArgKind arg_kind() const;
+  TextForm text_form;
+  bool graph_lists;          // taken by Vex3dSetValues / Vex3dGetValues
+  bool text_lists;           // taken by Vex3dTextSetValues / Vex3dTextGetValues
+  ArgKind arg_kind() const;  // the storage kind's (storage_kinds.cpp)
   bool is_enumeration() const { return code >= 64; }
 };
 

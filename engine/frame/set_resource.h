@@ -1,5 +1,4 @@
-// One resource at a time: the setters behind the argument lists and the
-// value reader behind the getters.
+// One resource at a time: the setters behind the argument lists.
 #pragma once
 
 #include "resource_table.h"
@@ -12,9 +11,6 @@ namespace vex3d {
 // graph resource given to text_set_resource) returns 0.
 int set_resource(Vex3dGraph *graph, int id, const Value &value);
 int text_set_resource(Vex3dText *text, int id, const Value &value);
-
-// The stored value of a row in its record (graph or text).
-Value get_field(const ResourceRow &row, void *record);
 
 // The levels in use are out of date: they and what is computed from them go.
 void drop_levels(Vex3dGraph *graph);

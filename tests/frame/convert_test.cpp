@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "convert.h"
@@ -226,6 +227,41 @@ TEST(ValueStrings, TypesWithoutATextFormAndBadInput) {
   for (int id : {VEX3D_XY_COLORS, VEX3D_DATA_STYLES, VEX3D_XVALUE_LABELS, VEX3D_HEADER_STRINGS,
                  VEX3D_XGRID_LINE_STYLE, VEX3D_BACKGROUND_COLOR, VEX3D_TYPE, VEX3D_HEADER_FONT})
     EXPECT_EQ(Vex3dSetValueString(graph.get(), id, huge.c_str()), id == VEX3D_HEADER_FONT ? 1 : 0) << id;
+}
+
+// Every resource of a new graph and a new text: the text its default prints
+// as converts back, and the value it sets prints as the same text. Data,
+// levels and contour styles are named by files and the label function is
+// code: those have no printed form.
+TEST(ValueStrings, EveryDefaultReadsBackFromItsText) {
+  GraphPtr graph = make_graph();
+  Vex3dText *label = Vex3dCreateText(graph.get());
+  ASSERT_NE(label, nullptr);
+  auto get = [&](int id) -> std::optional<std::string> {
+    char *text = nullptr;
+    const int got = Vex3dResourceOwner(id) == VEX3D_OWNER_TEXT ? Vex3dTextGetValueString(label, id, &text)
+                                                               : Vex3dGetValueString(graph.get(), id, &text);
+    if (!got) return std::nullopt;
+    std::string copy = text;
+    std::free(text);
+    return copy;
+  };
+  auto set = [&](int id, const std::string &text) {
+    return Vex3dResourceOwner(id) == VEX3D_OWNER_TEXT ? Vex3dTextSetValueString(label, id, text.c_str())
+                                                      : Vex3dSetValueString(graph.get(), id, text.c_str());
+  };
+  for (int row = 0; row < Vex3dResourceCount(); ++row) {
+    const int id = Vex3dResourceIdAt(row);
+    SCOPED_TRACE(Vex3dResourceName(id));
+    const int type = id >> 8;
+    const bool unprinted = type == VEX3D_TYPE_Data || type == VEX3D_TYPE_DistnTable ||
+                           type == VEX3D_TYPE_ContourStyles || type == VEX3D_TYPE_Function;
+    const std::optional<std::string> text = get(id);
+    ASSERT_EQ(text.has_value(), !unprinted);
+    if (unprinted) continue;
+    EXPECT_EQ(set(id, *text), 1) << *text;
+    EXPECT_EQ(get(id), text);
+  }
 }
 
 }  // namespace
