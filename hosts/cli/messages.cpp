@@ -53,6 +53,17 @@ bool only_warnings(const Messages &messages) {
   return true;
 }
 
+Messages warnings_in(const Messages &messages) {
+  Messages warnings;
+  bool in_warning = false;
+  for (const std::string &m : messages) {
+    const bool further = m.starts_with(' ') || m.starts_with('\t');
+    in_warning = m.starts_with(kWarning) || (in_warning && further);
+    if (in_warning) warnings.push_back(m);
+  }
+  return warnings;
+}
+
 void say(const Messages &messages) {
   if (state().forward) return;
   for (const std::string &m : messages) {
@@ -60,24 +71,6 @@ void say(const Messages &messages) {
     std::fputs(text.c_str(), stderr);
     if (text.empty() || text.back() != '\n') std::fputc('\n', stderr);
   }
-}
-
-std::string printable(std::string_view text, bool lines) {
-  // A message may run over several lines; a quoted value is cut.
-  const std::size_t limit = lines ? 10 * kLongestQuoted : kLongestQuoted;
-  std::string out;
-  for (std::size_t k = 0; k < text.size(); ++k) {
-    if (k == limit) return out + "...";
-    const auto c = static_cast<unsigned char>(text[k]);
-    if ((c >= 0x20 && c < 0x7F) || (lines && (c == '\n' || c == '\t'))) {
-      out += static_cast<char>(c);
-    } else {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-      out += escaped;
-    }
-  }
-  return out;
 }
 
 }  // namespace torvane3d_cli
