@@ -107,6 +107,7 @@ void IPlotCube::detach_children() {
 void IChartArea::attach_children() {
   BoxedPart::attach_children();
   plot_cube_->attach(owner(), this, PartTag::kPlotCube);
+  axes_->attach(owner(), this, part_tag());
   bar_->attach(owner(), this, part_tag());
   surface_->attach(owner(), this, part_tag());
   viewport_->attach(owner(), this, part_tag());
@@ -118,6 +119,7 @@ void IChartArea::detach_children() {
   viewport_->detach();
   surface_->detach();
   bar_->detach();
+  axes_->detach();
   plot_cube_->detach();
   BoxedPart::detach_children();
 }

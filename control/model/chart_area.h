@@ -1,8 +1,9 @@
 // IChartArea and what it holds: the plot cube with its ceiling, floor and
-// interior, the projections, the view, the viewport, the surface and the
+// interior, the projections, the axes, the view, the viewport, the surface and the
 // bars.
 #pragma once
 
+#include "axis.h"
 #include "boxed_part.h"
 
 namespace tc3d {
@@ -108,6 +109,7 @@ class IChartArea : public BoxedPart {
 #include "typed_accessors.inc"
 
   std::shared_ptr<IPlotCube> plot_cube() { return plot_cube_; }
+  std::shared_ptr<IAxisCollection> axes() { return axes_; }
   std::shared_ptr<IBar> bar() { return bar_; }
   std::shared_ptr<ISurface> surface() { return surface_; }
   std::shared_ptr<IViewport> viewport() { return viewport_; }
@@ -119,6 +121,7 @@ class IChartArea : public BoxedPart {
 
  private:
   std::shared_ptr<IPlotCube> plot_cube_ = std::make_shared<IPlotCube>();
+  std::shared_ptr<IAxisCollection> axes_ = std::make_shared<IAxisCollection>();
   std::shared_ptr<IBar> bar_ = std::make_shared<IBar>();
   std::shared_ptr<ISurface> surface_ = std::make_shared<ISurface>();
   std::shared_ptr<IViewport> viewport_ = std::make_shared<IViewport>();

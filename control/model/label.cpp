@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "value_labels.h"
+
 namespace tc3d {
 namespace label_rows {
 #define TC3D_MEMBERS "label_members.def"
@@ -23,21 +25,14 @@ constexpr SelectorRow kLabelSelector[] = {
         SelectorEntry{PartTag::kYAxis, kOwnText, VEX3D_YAXIS_TITLE},
         SelectorEntry{PartTag::kZAxis, kOwnText, VEX3D_ZAXIS_TITLE}),
     row(kSelectListItem, SelectorEntry{PartTag::kLegend, kAnyIndex, VEX3D_LEGEND_STRINGS}),
+    per_axis(kSelectValueLabels, VEX3D_XVALUE_LABELS, VEX3D_YVALUE_LABELS, VEX3D_ZVALUE_LABELS),
 };
 
-std::vector<std::string> list_of(Vex3dGraph *graph, int id) {
-  char **list = nullptr;
-  Vex3dGetValues(graph, id, &list, 0);
-  std::vector<std::string> items;
-  for (char **p = list; p && *p; ++p) items.emplace_back(*p);
-  return items;
-}
-
-void set_list(Vex3dGraph *graph, int id, const std::vector<std::string> &items) {
-  std::vector<const char *> pointers;
-  for (const std::string &s : items) pointers.push_back(s.c_str());
-  pointers.push_back(nullptr);
-  Vex3dSetValues(graph, id, items.empty() ? nullptr : pointers.data(), 0);
+// The value label at a label's position; tcErrorNoSuchItem when the list is
+// shorter.
+ValueLabelEntry &entry_at(std::vector<ValueLabelEntry> &labels, int position) {
+  if (position < 0 || position >= static_cast<int>(labels.size())) raise(ErrorCode::tcErrorNoSuchItem);
+  return labels[position];
 }
 
 // Lines end at "\r\n", "\n" or "\r".
@@ -67,33 +62,58 @@ std::string join_lines(const std::vector<std::string> &lines) {
 
 }  // namespace
 
+std::vector<std::string> string_list(Vex3dGraph *graph, int id) {
+  char **list = nullptr;
+  Vex3dGetValues(graph, id, &list, 0);
+  std::vector<std::string> items;
+  for (char **p = list; p && *p; ++p) items.emplace_back(*p);
+  return items;
+}
+
+void set_string_list(Vex3dGraph *graph, int id, const std::vector<std::string> &texts) {
+  std::vector<const char *> pointers;
+  for (const std::string &s : texts) pointers.push_back(s.c_str());
+  pointers.push_back(nullptr);
+  Vex3dSetValues(graph, id, texts.empty() ? nullptr : pointers.data(), 0);
+}
+
+std::span<const SelectorRow> label_selector() { return kLabelSelector; }
 std::span<const SelectorRow> ILabel::selector() const { return kLabelSelector; }
 
 std::string ILabel::engine_text() {
   Vex3dGraph *g = connected_graph();
-  if (const int id = resource_for(kSelectLines)) return join_lines(list_of(g, id));
+  if (const int id = resource_for(kSelectLines)) return join_lines(string_list(g, id));
   if (const int id = resource_for(kSelectLabelText)) {
     const char *text = nullptr;
     Vex3dGetValues(g, id, &text, 0);
     return text ? text : "";
   }
   if (const int id = resource_for(kSelectListItem)) {
-    const std::vector<std::string> items = list_of(g, id);
+    const std::vector<std::string> items = string_list(g, id);
     if (index() < 0 || index() >= static_cast<int>(items.size())) raise(ErrorCode::tcErrorNoSuchItem);
     return items[index()];
+  }
+  if (const int id = resource_for(kSelectValueLabels)) {
+    std::vector<ValueLabelEntry> labels = value_labels_of(g, id);
+    return entry_at(labels, index()).text;
   }
   raise(ErrorCode::tcErrorNoSuchProperty);
 }
 
 void ILabel::send(const std::string &text) {
   Vex3dGraph *g = connected_graph();
-  if (const int id = resource_for(kSelectLines)) return set_list(g, id, split_lines(text));
+  if (const int id = resource_for(kSelectLines)) return set_string_list(g, id, split_lines(text));
   if (const int id = resource_for(kSelectLabelText)) return Vex3dSetValues(g, id, text.c_str(), 0);
   if (const int id = resource_for(kSelectListItem)) {
-    std::vector<std::string> items = list_of(g, id);
+    std::vector<std::string> items = string_list(g, id);
     if (index() < 0 || index() >= static_cast<int>(items.size())) raise(ErrorCode::tcErrorNoSuchItem);
     items[index()] = text;
-    return set_list(g, id, items);
+    return set_string_list(g, id, items);
+  }
+  if (const int id = resource_for(kSelectValueLabels)) {
+    std::vector<ValueLabelEntry> labels = value_labels_of(g, id);
+    entry_at(labels, index()).text = text;
+    return set_value_labels(g, id, labels);
   }
   raise(ErrorCode::tcErrorNoSuchProperty);
 }

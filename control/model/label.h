@@ -1,10 +1,13 @@
 // ILabel: a text whose place depends on its owner: a title's lines, the
-// legend's title or one of its items, an axis title.
+// legend's title or one of its items, an axis title, a value label's text.
 //
 // A title's label also holds the title's visibility: hiding the title keeps
 // its text here and empties the engine's strings; showing it sends the text
 // back. While hidden, the text is read and written here only.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "dual.h"
 #include "member_rows.h"
@@ -12,6 +15,14 @@
 #include "selector.h"
 
 namespace tc3d {
+
+// A list of texts (a StringList resource) as the model edits it; an empty
+// list is sent as none.
+std::vector<std::string> string_list(Vex3dGraph *graph, int id);
+void set_string_list(Vex3dGraph *graph, int id, const std::vector<std::string> &texts);
+
+// The resources a label's text reaches under each owner.
+std::span<const SelectorRow> label_selector();
 
 class ILabel : public ModelObject {
  public:

@@ -31,7 +31,17 @@ struct Range {
 };
 constexpr double kUnbounded = std::numeric_limits<double>::max();
 // By ValueRange.
-constexpr Range kRanges[] = {{1.0, kUnbounded}, {1.0 / 30.0, 30.0}, {0.0, kUnbounded}, {0.0, 100.0}};
+constexpr Range kRanges[] = {{1.0, kUnbounded}, {1.0 / 30.0, 30.0}, {0.0, kUnbounded}, {0.0, 100.0}, {1.0, 1000.0}};
+
+// By LineStyleField.
+constexpr int Vex3dLineStyle::*kLineStyleFields[] = {&Vex3dLineStyle::pattern, &Vex3dLineStyle::color,
+                                                     &Vex3dLineStyle::width};
+
+Vex3dLineStyle line_style(Vex3dGraph *graph, int id) {
+  const Vex3dLineStyle *style = nullptr;
+  Vex3dGetValues(graph, id, &style, 0);
+  return style ? *style : Vex3dLineStyle{};
+}
 
 }  // namespace
 
@@ -74,6 +84,22 @@ void put_within(Object &o, const Member &m, std::span<Variant> index, const Vari
   const Range &r = kRanges[m.binding.detail];
   if (!std::isfinite(v) || v < r.low || v > r.high) raise(ErrorCode::tcErrorOutOfRange);
   put(o, m, index, value);
+}
+
+Variant get_field(Object &o, const Member &m, std::span<Variant>) {
+  const int id = reached(o, m);
+  if (!id) return default_of(m);
+  return Variant(line_style(static_cast<GraphObject &>(o).graph(), id).*kLineStyleFields[m.binding.detail]);
+}
+
+void put_field(Object &o, const Member &m, std::span<Variant>, const Variant &value) {
+  const int id = reached(o, m);
+  if (!id) return;
+  Vex3dGraph *graph = static_cast<GraphObject &>(o).graph();
+  const std::int32_t v = m.type.kind == Kind::Color ? plain_color(value.to_int32()) : value.to_int32();
+  Vex3dLineStyle style = line_style(graph, id);
+  style.*kLineStyleFields[m.binding.detail] = v;
+  Vex3dSetValues(graph, id, &style, 0);
 }
 
 }  // namespace model_binding_detail

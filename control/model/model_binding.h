@@ -19,8 +19,12 @@ enum class ValueRange : int {
   kPerspective,  // 1 and above
   kViewScale,    // 1/30 to 30
   kNonNegative,
-  kPercent,  // 0 to 100
+  kPercent,     // 0 to 100
+  kStrokeSize,  // 1 to 1000 thousandths of the cube
 };
+
+// The fields of a line style resource (pattern, colour, width).
+enum class LineStyleField : int { kPattern, kColor, kWidth };
 
 namespace model_binding_detail {
 Variant get(Object &o, const Member &m, std::span<Variant>);
@@ -28,6 +32,8 @@ void put(Object &o, const Member &m, std::span<Variant>, const Variant &value);
 Variant get_bit(Object &o, const Member &m, std::span<Variant>);
 void put_bit(Object &o, const Member &m, std::span<Variant>, const Variant &value);
 void put_within(Object &o, const Member &m, std::span<Variant>, const Variant &value);
+Variant get_field(Object &o, const Member &m, std::span<Variant>);
+void put_field(Object &o, const Member &m, std::span<Variant>, const Variant &value);
 }  // namespace model_binding_detail
 
 constexpr CountedBinding selected(int kind) {
@@ -46,6 +52,15 @@ constexpr CountedBinding selected_bit(int kind, int bit) {
   b.binding.get = &model_binding_detail::get_bit;
   b.binding.put = &model_binding_detail::put_bit;
   b.binding.detail = bit;
+  return b;
+}
+
+// One field of a line style resource: writing changes only that field.
+constexpr CountedBinding selected_field(int kind, LineStyleField field) {
+  CountedBinding b = selected(kind);
+  b.binding.get = &model_binding_detail::get_field;
+  b.binding.put = &model_binding_detail::put_field;
+  b.binding.detail = static_cast<int>(field);
   return b;
 }
 

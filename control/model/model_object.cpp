@@ -40,6 +40,19 @@ ObjectRef ModelObject::parent_object() {
   return parent_->shared_from_this();
 }
 
+void ModelObject::run_batched(const std::function<void()> &changes) {
+  connected_graph();
+  const bool was_batched = owner_->is_batched();
+  if (!was_batched) owner_->set_is_batched(true);
+  try {
+    changes();
+  } catch (...) {
+    if (!was_batched && owner_) owner_->set_is_batched(false);
+    throw;
+  }
+  if (!was_batched && owner_) owner_->set_is_batched(false);
+}
+
 void ModelObject::chart_changed() {
   if (owner_) owner_->run_chart_changed();
 }

@@ -7,6 +7,7 @@
 // no graph and reports tcErrorNotConnected.
 #pragma once
 
+#include <functional>
 #include <span>
 
 #include "graph_object.h"
@@ -53,6 +54,10 @@ class ModelObject : public GraphObject {
   // The resource a member's kind reaches under this object's part tag and
   // index, by the class's resource selector.
   int resource_for(int kind) const override;
+
+  // Runs changes with the owner control batched when it was not, then
+  // restores its batching: an unbatched control redraws once, at the end.
+  void run_batched(const std::function<void()> &changes);
 
  protected:
   // The class's resource selector (none: kinds are engine resources).

@@ -32,6 +32,16 @@ enum SelectorKind : int {
   kSelectLabelText,   // a label's text as one string (legend title, axis titles)
   kSelectProjection,  // a projection's resource (index: the cube face)
   kSelectListItem,    // a label's text as one item of a string list (index: its position)
+  kSelectAxisShow,
+  kSelectAnnotationMethod,
+  kSelectOrigin,
+  kSelectBound,            // an axis minimum or maximum (index: which one)
+  kSelectBoundUseDefault,  // and its use-default resource
+  kSelectGridPlanes,
+  kSelectLineStyle,
+  kSelectStrokeFont,  // a cube font's stroke font (index: annotation or title)
+  kSelectStrokeSize,
+  kSelectValueLabels,  // an axis's value-label list (a label's index: its position)
   kSelectLimit = 256,
 };
 
@@ -81,6 +91,12 @@ constexpr SelectorRow family(int kind, int control, int header, int footer, int 
                        {PartTag::kLegend, kAnyIndex, legend},
                        {PartTag::kChartArea, kAnyIndex, chart_area},
                        {PartTag::kChartLabel, kAnyIndex, chart_label}}}};
+}
+
+// The resources one per axis: X, Y and Z (0 where the axis has none), for
+// any index or for one.
+constexpr SelectorRow per_axis(int kind, int x, int y, int z, int index = kAnyIndex) {
+  return SelectorRow{kind, {{{PartTag::kXAxis, index, x}, {PartTag::kYAxis, index, y}, {PartTag::kZAxis, index, z}}}};
 }
 
 // The resource a kind selects under (tag, index); 0 when none. A kind at or

@@ -56,9 +56,11 @@ void ITitle::detach_children() {
 void ILegend::attach_children() {
   BoxedPart::attach_children();
   text_->attach(owner(), this, part_tag());
+  labels_->attach(owner(), this, part_tag());
 }
 
 void ILegend::detach_children() {
+  labels_->detach();
   text_->detach();
   BoxedPart::detach_children();
 }

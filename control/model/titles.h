@@ -3,6 +3,7 @@
 
 #include "boxed_part.h"
 #include "label.h"
+#include "label_collection.h"
 
 namespace tc3d {
 
@@ -39,6 +40,7 @@ class ILegend : public BoxedPart {
 #include "typed_accessors.inc"
 
   std::shared_ptr<ILabel> label() { return text_; }
+  std::shared_ptr<ILabelCollection> labels() { return labels_; }
 
  protected:
   void attach_children() override;
@@ -46,6 +48,7 @@ class ILegend : public BoxedPart {
 
  private:
   std::shared_ptr<ILabel> text_ = std::make_shared<ILabel>();
+  std::shared_ptr<ILabelCollection> labels_ = std::make_shared<ILabelCollection>();
 };
 
 class ITitle_Dual : public DualOf<ITitle> {

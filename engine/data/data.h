@@ -44,6 +44,10 @@ int Vex3dDataUpdateDataValue(Vex3dData *data, double old_value, double new_value
  * reason copied into error (VEX3D_ERROR_SIZE bytes) when one is given, else
  * written to the engine's message output. */
 Vex3dData *Vex3dDataRead(const char *file, char *error);
+/* The same, and on failure sets *line to the line of the file where the text
+ * went wrong (from 1), or to 0 when no line is to blame (the file could not
+ * be opened, memory ran out, the graph type is unknown). */
+Vex3dData *Vex3dDataReadWithLine(const char *file, char *error, int *line);
 /* Writes a data set in the form the reader reads; 1 on success, 0 on
  * failure with the reason routed as for the reader. */
 int Vex3dDataWrite(const Vex3dData *data, const char *file, char *error);

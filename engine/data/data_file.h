@@ -14,8 +14,9 @@ class OutputFile;
 namespace vex3d {
 
 // Reads a data set from the stream; null with the reason in `error` on
-// failure. `name` is the file name the messages cite.
-Vex3dData *read_data_stream(std::FILE *file, const char *name, std::string &error);
+// failure. `name` is the file name the messages cite; `line`, when given, is
+// set to the line where the text went wrong, or 0 when no line is to blame.
+Vex3dData *read_data_stream(std::FILE *file, const char *name, std::string &error, int *line = nullptr);
 
 // Writes the data set's text into an open output (the caller commits it);
 // false, with the reason in `refusal` and nothing written, when the data set

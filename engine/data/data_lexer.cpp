@@ -45,9 +45,12 @@ void DataLexer::skip_comment() {
     if (const void *lf = std::memchr(start, '\n', end_ - pos_)) {
       pos_ += static_cast<const char *>(lf) - start + 1;
       blanks_ = 0;
+      ++line_feeds_;
+      line_open_ = false;
       return;
     }
     pos_ = end_;
+    line_open_ = true;
     if (fill(1) == 0) return;
   }
 }
@@ -59,11 +62,16 @@ void DataLexer::skip_blanks() {
     if (c == ' ' || c == '\t') {
       ++blanks_;
       ++pos_;
+      line_open_ = true;
     } else if (c == '\n') {
       blanks_ = 0;
+      ++line_feeds_;
+      line_open_ = false;
       ++pos_;
     } else if (c == '\r' && fill(2) >= 2 && buffer_[pos_ + 1] == '\n') {
       blanks_ = 0;
+      ++line_feeds_;
+      line_open_ = false;
       pos_ += 2;
     } else if ((c == '!' || c == '#') && blanks_ == 0) {
       skip_comment();
@@ -87,9 +95,19 @@ std::size_t DataLexer::token_length(std::size_t limit) {
 
 void DataLexer::consume_token(std::size_t n) {
   pos_ += n;
+  line_open_ = true;
   if (pos_ == end_) return;
   const bool crlf = buffer_[pos_] == '\r' && pos_ + 1 < end_ && buffer_[pos_ + 1] == '\n';
+  if (crlf || buffer_[pos_] == '\n') {
+    ++line_feeds_;
+    line_open_ = false;
+  }
   pos_ += crlf ? 2 : 1;
+}
+
+int DataLexer::line() const {
+  const bool at_end = pos_ == end_ && at_eof_;
+  return at_end && !line_open_ && line_feeds_ > 0 ? line_feeds_ : line_feeds_ + 1;
 }
 
 bool DataLexer::read_keyword(std::string &keyword) {

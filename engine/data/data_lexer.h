@@ -33,6 +33,9 @@ class DataLexer {
     skip_blanks();
     return scan_number(value);
   }
+  // The line (from 1) the next token starts on; at the end of the file, its
+  // last line.
+  int line() const;
 
  private:
   // Makes at least n bytes available from pos_ unless the file ends first;
@@ -51,7 +54,9 @@ class DataLexer {
   std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0, end_ = 0;
   bool at_eof_ = false;
-  int blanks_ = 0;  // spaces and tabs skipped since the last line feed
+  int blanks_ = 0;      // spaces and tabs skipped since the last line feed
+  int line_feeds_ = 0;  // line feeds consumed
+  bool line_open_ = false;  // something other than a line feed was consumed last
 };
 
 }  // namespace vex3d

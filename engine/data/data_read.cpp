@@ -29,7 +29,10 @@ constexpr long long kFirstReserve = 1 << 20;
 
 struct Failure {
   std::string message;
+  bool in_text = true;  // the text is at fault, at the lexer's line; not so when memory ran out
 };
+
+Failure no_memory(const char *text) { return Failure{text, false}; }
 
 Failure failure(const char *format, ...) VEX3D_PRINTF(1, 2);
 Failure failure(const char *format, ...) {
@@ -91,7 +94,7 @@ Vex3dData *read_grid(DataLexer &lexer, Failure &failed) {
   if (const long long missing = read_numbers(lexer, cells(numx, numy), values))
     return failed = failure("Missing %lld grid values", missing), nullptr;
   Vex3dData *data = Vex3dDataCreateGrid(numx, numy, p[0], p[1], p[2], p[3], p[4], 1);
-  if (!data) return failed = failure("Can't allocate space for grid"), nullptr;
+  if (!data) return failed = no_memory("Can't allocate space for grid"), nullptr;
   fill_rows(data->grid.values, values, numx, numy);
   return data;
 }
@@ -110,7 +113,7 @@ Vex3dData *read_irgrid(DataLexer &lexer, Failure &failed) {
   if (const long long missing = read_numbers(lexer, cells(numx, numy), values))
     return failed = failure("Missing %lld grid values", missing), nullptr;
   Vex3dData *data = Vex3dDataCreateIrGrid(numx, numy, hole, 1);
-  if (!data) return failed = failure("Can't allocate space for grid"), nullptr;
+  if (!data) return failed = no_memory("Can't allocate space for grid"), nullptr;
   if (!xgrid.empty()) std::memcpy(data->irgrid.xgrid, xgrid.data(), sizeof(double) * xgrid.size());
   if (!ygrid.empty()) std::memcpy(data->irgrid.ygrid, ygrid.data(), sizeof(double) * ygrid.size());
   fill_rows(data->irgrid.values, values, numx, numy);
@@ -151,13 +154,14 @@ Vex3dData *read_points(DataLexer &lexer, Failure &failed) {
     if (!series[s].points.empty())
       std::memcpy(to.points, series[s].points.data(), sizeof(Vex3dPoint) * series[s].points.size());
   }
-  if (!data) failed = failure("Can't allocate space for point data");
+  if (!data) failed = no_memory("Can't allocate space for point data");
   return data;
 }
 
 }  // namespace
 
-Vex3dData *read_data_stream(std::FILE *file, const char *name, std::string &error) {
+Vex3dData *read_data_stream(std::FILE *file, const char *name, std::string &error, int *line) {
+  if (line) *line = 0;
   DataLexer lexer(file);
   std::string keyword;
   if (!lexer.read_keyword(keyword)) {
@@ -177,11 +181,13 @@ Vex3dData *read_data_stream(std::FILE *file, const char *name, std::string &erro
       data = read_points(lexer, failed);
     } else {
       failed = failure("Unrecognized graph type %s", keyword.c_str());
+      failed.in_text = false;  // the message names the keyword
     }
   } catch (const std::bad_alloc &) {
-    failed = Failure{out_of_memory};
+    failed = no_memory(out_of_memory);
   }
   if (!data) error = failed.message;
+  if (line) *line = !data && failed.in_text ? lexer.line() : 0;
   return data;
 }
 
@@ -196,7 +202,10 @@ void route_error(const std::string &text, char *error) {
 
 using namespace vex3d;
 
-extern "C" Vex3dData *Vex3dDataRead(const char *file, char *error) {
+extern "C" Vex3dData *Vex3dDataRead(const char *file, char *error) { return Vex3dDataReadWithLine(file, error, nullptr); }
+
+extern "C" Vex3dData *Vex3dDataReadWithLine(const char *file, char *error, int *line) {
+  if (line) *line = 0;
   return guarded(__func__, [&]() -> Vex3dData * {
     if (!file) {
       route_error("Filename is NULL", error);
@@ -208,7 +217,7 @@ extern "C" Vex3dData *Vex3dDataRead(const char *file, char *error) {
       return nullptr;
     }
     std::string reason;
-    Vex3dData *data = read_data_stream(stream, file, reason);
+    Vex3dData *data = read_data_stream(stream, file, reason, line);
     std::fclose(stream);
     if (!data) route_error(reason, error);
     return data;

@@ -35,7 +35,10 @@ constexpr std::size_t kMaxPlayedTiles = 4096;
 // picture, so that it is not read again at every drawing.
 const Picture &loaded_picture(Vex3dGraph *graph, ImageRecord &image) {
   if (const Picture *loaded = image_picture(image)) return *loaded;
-  std::unique_ptr<Picture> pic = load_picture_file(c_text(image.file));
+  PictureRefusal why = PictureRefusal::kNone;
+  std::unique_ptr<Picture> pic = load_picture_file(c_text(image.file), &why);
+  // Said once: the empty stand-in keeps the file from being read again.
+  if (!pic) message(graph, "VEX/3d: Warning: the picture file %s %s; it is not drawn.\n", c_text(image.file), refusal_text(why));
   const bool adds_colors = pic && (pic->is_bitmap() || pic->kind == PictureKind::kEnhancedMetafile);
   set_image_picture(image, pic ? std::move(pic) : std::make_unique<Picture>());
   if (adds_colors) rebuild_palette_if_used(graph);

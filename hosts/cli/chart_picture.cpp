@@ -145,7 +145,7 @@ bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *nam
     std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
     return false;
   }
-  Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL);
+  say(warnings_in(messages_of(graph, [&] { Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL); })));
   if (!out) return true;
   vex3d::platform::ImageView pixels;
   pixels.pixels = Vex3dRasterContextPixels(raster.get(), &pixels.width, &pixels.height, &pixels.stride);

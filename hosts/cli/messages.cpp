@@ -53,6 +53,17 @@ bool only_warnings(const Messages &messages) {
   return true;
 }
 
+Messages warnings_in(const Messages &messages) {
+  Messages warnings;
+  bool in_warning = false;
+  for (const std::string &m : messages) {
+    const bool further = m.starts_with(' ') || m.starts_with('\t');
+    in_warning = m.starts_with(kWarning) || (in_warning && further);
+    if (in_warning) warnings.push_back(m);
+  }
+  return warnings;
+}
+
 void say(const Messages &messages) {
   if (state().forward) return;
   for (const std::string &m : messages) {

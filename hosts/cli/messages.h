@@ -32,6 +32,10 @@ bool only_warnings(const Messages &messages);
 // there as it came.
 void say(const Messages &messages);
 
+// The warnings among the messages, each with its further lines: what a
+// drawing says about its inputs amid the engine's tracing.
+Messages warnings_in(const Messages &messages);
+
 // The longest value a message quotes; longer ones are cut, marked "...".
 constexpr std::size_t kLongestQuoted = 200;
 

@@ -137,7 +137,10 @@ bool write_picture(Vex3dGraph *graph, const char *command, const char *out, Pict
       case PictureFormat::kPdf: written = Vex3dSavePdf(graph, out); break;
     }
   });
-  if (written) return true;
+  if (written) {
+    say(warnings_in(said));
+    return true;
+  }
   say(said);
   std::fprintf(stderr, "torvane3d %s: cannot write %s\n", command, printable(out).c_str());
   return false;

@@ -171,11 +171,15 @@ Vex3dData *read_data(const char *command, const char *file) {
     return nullptr;
   }
   char error[VEX3D_ERROR_SIZE] = "";
-  Vex3dData *data = Vex3dDataRead(file, error);
-  if (!data)
-    std::fprintf(stderr, "torvane3d %s: %s\n", command,
-                 error[0] ? printable(error).c_str() : "cannot read the data file");
-  return data;
+  int line = 0;
+  Vex3dData *data = Vex3dDataReadWithLine(file, error, &line);
+  if (data) return data;
+  const std::string reason = error[0] ? printable(error) : "cannot read the data file";
+  if (line > 0)
+    std::fprintf(stderr, "torvane3d %s: %s, line %d: %s\n", command, printable(file).c_str(), line, reason.c_str());
+  else
+    std::fprintf(stderr, "torvane3d %s: %s\n", command, reason.c_str());
+  return nullptr;
 }
 
 bool set_surface_data(Vex3dGraph *graph, Vex3dData *data, const char *command, const char *file) {

@@ -65,8 +65,12 @@ FileSignature file_signature(std::span<const std::uint8_t> bytes);
 std::unique_ptr<Picture> load_picture(std::span<const std::uint8_t> bytes);
 // The same from a file; null when it cannot be opened or read, or holds
 // more than kMaxPictureFileBytes.
+// `why`, when given, says what kept the file from being a picture.
 constexpr std::size_t kMaxPictureFileBytes = std::size_t{1} << 28;  // 256 MiB: the largest bitmap is 192 MiB
-std::unique_ptr<Picture> load_picture_file(const char *path);
+enum class PictureRefusal { kNone, kCannotOpen, kCannotRead, kTooLarge, kNotAPicture, kDamaged };
+std::unique_ptr<Picture> load_picture_file(const char *path, PictureRefusal *why = nullptr);
+// The refusal as words that follow "the file ".
+const char *refusal_text(PictureRefusal why);
 
 // The readers behind load_picture, one per format.
 std::unique_ptr<Picture> read_bitmap(std::span<const std::uint8_t> bytes);

@@ -35,7 +35,10 @@ std::unique_ptr<Picture> load_picture(std::span<const std::uint8_t> bytes) {
   return nullptr;
 }
 
-std::unique_ptr<Picture> load_picture_file(const char *path) {
+std::unique_ptr<Picture> load_picture_file(const char *path, PictureRefusal *why) {
+  PictureRefusal ignored;
+  PictureRefusal &refusal = why ? *why : ignored;
+  refusal = PictureRefusal::kCannotOpen;
   if (!path || !*path) return nullptr;
   std::FILE *f = std::fopen(path, "rb");
   if (!f) return nullptr;
@@ -44,18 +47,35 @@ std::unique_ptr<Picture> load_picture_file(const char *path) {
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[65536];
   std::size_t n;
-  bool too_large = false;
-  bool no_picture = false;
-  while (!too_large && !no_picture && (n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-    too_large = bytes.size() + n > kMaxPictureFileBytes;
-    if (!too_large) bytes.insert(bytes.end(), chunk, chunk + n);
+  refusal = PictureRefusal::kNone;
+  while (refusal == PictureRefusal::kNone && (n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
+    if (bytes.size() + n > kMaxPictureFileBytes) {
+      refusal = PictureRefusal::kTooLarge;
+      break;
+    }
+    bytes.insert(bytes.end(), chunk, chunk + n);
     // The first bytes tell whether it is a picture at all.
-    no_picture = bytes.size() == n && file_signature(bytes) == FileSignature::kNone;
+    if (bytes.size() == n && file_signature(bytes) == FileSignature::kNone) refusal = PictureRefusal::kNotAPicture;
   }
-  const bool failed = std::ferror(f) != 0 || too_large || no_picture;
+  if (refusal == PictureRefusal::kNone && std::ferror(f)) refusal = PictureRefusal::kCannotRead;
   std::fclose(f);
-  if (failed) return nullptr;
-  return load_picture(bytes);
+  if (refusal == PictureRefusal::kNone && bytes.empty()) refusal = PictureRefusal::kNotAPicture;
+  if (refusal != PictureRefusal::kNone) return nullptr;
+  std::unique_ptr<Picture> picture = load_picture(bytes);
+  if (!picture) refusal = PictureRefusal::kDamaged;
+  return picture;
+}
+
+const char *refusal_text(PictureRefusal why) {
+  switch (why) {
+    case PictureRefusal::kNone: return "is a picture";
+    case PictureRefusal::kCannotOpen: return "cannot be opened";
+    case PictureRefusal::kCannotRead: return "cannot be read";
+    case PictureRefusal::kTooLarge: return "is larger than 256 MiB";
+    case PictureRefusal::kNotAPicture: return "is not a picture (no bitmap, metafile, PNG or JPEG)";
+    case PictureRefusal::kDamaged: return "is damaged or of a depth or kind not shown";
+  }
+  return "";
 }
 
 }  // namespace vex3d

@@ -9,6 +9,8 @@ set(grid ${DIR}/files/bump.dat)
 set(invalid ${DIR}/files/no_xstep.dat)
 string(REPEAT "a" 300 long)
 string(REPEAT "a" 200 cut)
+file(WRITE ${OUT}/short.dat "GRID 2 2\n-99\n1 1\n0 0\n1 2 3\n")
+file(WRITE ${OUT}/noise.png "no picture at all")
 
 # Each case: status, a pattern standard error must match, and the arguments
 # ("|" between them); picture commands get -o and must write nothing on failure.
@@ -22,6 +24,7 @@ set(cases
   "1|Unable to read distribution table from /no/such.lvl|render|DISTN_TABLE=/no/such.lvl"
   "0|Illegal number of distn levels must be between 0 and 100|render|NUM_DISTN_LEVELS=500"
   "1|render: ${OUT} is a directory, not a data file|render|${OUT}"
+  "1|render: ${OUT}/short.dat, line 5: Missing 1 grid values|render|${OUT}/short.dat"
   "2|unexpected argument 'xrotation=30'. resource names are upper case: XROTATION=30|render|xrotation=30"
   "2|'zrotation\\?' is not a step .*. resource names are upper case: ZROTATION\\?|play|zrotation?"
   "1|Setting resource XROTATION to \\\\x01a\\\\x7F did NOT succeed!|render|XROTATION=a"
@@ -50,6 +53,12 @@ foreach(row IN LISTS cases)
     message(FATAL_ERROR "${fields}: wrote a picture although it failed")
   endif()
 endforeach()
+
+# A picture file that is no picture is not drawn, and the command says so.
+run(render HEADER_IMAGE=${OUT}/noise.png -o ${OUT}/noise_header.png)
+if(NOT rc EQUAL 0 OR NOT err MATCHES "picture file ${OUT}/noise.png is not a picture")
+  message(FATAL_ERROR "header image: status ${rc}\n${err}")
+endif()
 
 # A warning about the data (only holes in view) is shown; the picture is made.
 run(render ${DIR}/files/holes.dat -o ${OUT}/holes.png)

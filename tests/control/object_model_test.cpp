@@ -5,6 +5,7 @@
 // object model's tables, not read from the member tables.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -28,11 +29,23 @@ Status status_of(const std::function<void()> &f) {
   return status::kOk;
 }
 
-// The object a dotted path of object members names ("Header.Border").
+// The object a dotted path of object members names ("Header.Border"); an
+// index in parentheses, a number or a name, selects an item of a collection
+// through its default member ("ChartArea.Axes(Y).Min").
 ObjectRef object_at(const std::shared_ptr<Chart3D> &chart, const std::string &path) {
   ObjectRef o = chart;
   std::istringstream parts(path);
-  for (std::string name; std::getline(parts, name, '.');) o = o->invoke(name, Invoke::Get).to_object();
+  for (std::string name; std::getline(parts, name, '.');) {
+    const auto open = name.find('(');
+    if (open == std::string::npos) {
+      o = o->invoke(name, Invoke::Get).to_object();
+      continue;
+    }
+    const std::string index = name.substr(open + 1, name.size() - open - 2);
+    Variant args[] = {std::isdigit(static_cast<unsigned char>(index[0])) ? Variant(std::stoi(index)) : Variant(index)};
+    o = o->invoke(name.substr(0, open), Invoke::Get).to_object();
+    o = o->invoke(kDispidValue, Invoke::Get, args).to_object();
+  }
   return o;
 }
 
@@ -152,6 +165,38 @@ const PropertyCase kCases[] = {
      ErrorCode::tcErrorOutOfRange},
     {"ChartArea.Bar", "ColumnSpacing", "YBAR_SPACING", Engine::Double, 80.0, 100.0, 100.0, -1.0,
      ErrorCode::tcErrorOutOfRange},
+    // The axes: one resource per axis, the Z axis's origin.
+    {"ChartArea.Axes(X)", "IsShowing", "XAXIS_SHOW", Engine::Int, true, false, 0},
+    {"ChartArea.Axes(Z)", "IsShowing", "ZAXIS_SHOW", Engine::Int, true, false, 0},
+    {"ChartArea.Axes(Y)", "AnnotationMethod", "YANNO_METHOD", Engine::Int, 1, 3, 3, 4},
+    {"ChartArea.Axes(Z)", "Origin", "ZORIGIN", Engine::Double, 0.0, 2.5, 2.5},
+    {"ChartArea.Axes(Y).Title", "Text", "YAXIS_TITLE", Engine::Text, "", "Depth", "Depth"},
+    {"ChartArea.Axes(Z).Title", "Text", "ZAXIS_TITLE", Engine::Text, "", "Height", "Height"},
+    // Bounds: setting the value makes it the host's.
+    {"ChartArea.Axes(X).Min", "Value", "XMIN", Engine::Double, Variant(), 5.0, 5.0},
+    {"ChartArea.Axes(Y).Max", "Value", "YMAX", Engine::Double, Variant(), -2.0, -2.0},
+    {"ChartArea.Axes(Z).Max", "IsDefault", "ZMAX_USE_DEFAULT", Engine::Int, true, false, 0},
+    // Grid lines: a plane bit each, the style's fields.
+    {"ChartArea.Axes(X).MajorGrid", "IsOnXYPlane", "XGRID_LINES", Engine::Int, false, true, 1},
+    {"ChartArea.Axes(Y).MajorGrid", "IsOnXZPlane", "YGRID_LINES", Engine::Int, false, true, 2},
+    {"ChartArea.Axes(Z).MajorGrid", "IsOnYZPlane", "ZGRID_LINES", Engine::Int, false, true, 4},
+    {"ChartArea.Axes(X).MajorGrid.Style", "Pattern", "XGRID_LINE_STYLE", Engine::Text, 2, 4, "(LpatDotted #000000 1)",
+     8},
+    {"ChartArea.Axes(Y).MajorGrid.Style", "Width", "YGRID_LINE_STYLE", Engine::Text, 1, 3, "(LpatSolid #000000 3)"},
+    {"ChartArea.Axes(Z).MajorGrid.Style", "Color", "ZGRID_LINE_STYLE", Engine::Text, 0, 0x0000FF,
+     "(LpatSolid #ff0000 1)", 0x1000000, ErrorCode::tcErrorInvalidValue},
+    // Cube fonts: one annotation font and one title font for all axes.
+    {"ChartArea.Axes(X).AnnotationFont", "Stroke", "AXIS_STROKE_FONT", Engine::Int, 13, 3, 3, 17},
+    {"ChartArea.Axes(Z).AnnotationFont", "Type", "AXIS_STROKE_FONT", Engine::Int, 13, 0, 0, -1},
+    {"ChartArea.Axes(Y).TitleFont", "Stroke", "AXIS_TITLE_STROKE_FONT", Engine::Int, 13, 16, 16},
+    {"ChartArea.Axes(Y).AnnotationFont", "Size", "AXIS_STROKE_SIZE", Engine::Int, 80, 1000, 1000, 1001,
+     ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.Axes(X).TitleFont", "Size", "AXIS_TITLE_STROKE_SIZE", Engine::Int, 80, 1, 1, 0,
+     ErrorCode::tcErrorOutOfRange},
+    {"ChartArea.Axes(Z).TitleFont", "TrueType", "AXIS_TITLE_FONT", Engine::Text, Variant(), "DejaVu Sans,11,Bold",
+     "DejaVu Sans,11,Bold"},
+    {"ChartArea.Axes(X).AnnotationFont", "TrueType", "AXIS_FONT", Engine::Text, Variant(), "DejaVu Serif,8",
+     "DejaVu Serif,8"},
 };
 
 TEST(ObjectModel, EveryPropertyReadsItsDefaultAndReachesItsResource) {
@@ -201,9 +246,24 @@ TEST(ObjectModel, SystemColoursReachTheEngineAsPlainColours) {
 TEST(ObjectModel, ObjectPropertiesRefuseWritesAndKnowTheirParent) {
   auto chart = Chart3D::create();
   const char *const kObjects[][2] = {
-      {"Header", "Border"},   {"Header", "Interior"},       {"Header", "Location"},
-      {"Header", "Text"},     {"Legend", "Text"},           {"Legend", "Border"},
-      {"Legend", "Location"}, {"Header.Interior", "Image"}, {"Footer.Location", "Height"},
+      {"Header", "Border"},
+      {"Header", "Interior"},
+      {"Header", "Location"},
+      {"Header", "Text"},
+      {"Legend", "Text"},
+      {"Legend", "Border"},
+      {"Legend", "Location"},
+      {"Header.Interior", "Image"},
+      {"Footer.Location", "Height"},
+      {"ChartArea", "Axes"},
+      {"ChartArea.Axes(X)", "AnnotationFont"},
+      {"ChartArea.Axes(Y)", "TitleFont"},
+      {"ChartArea.Axes(Z)", "Min"},
+      {"ChartArea.Axes(Z)", "Max"},
+      {"ChartArea.Axes(X)", "MajorGrid"},
+      {"ChartArea.Axes(Y)", "ValueLabels"},
+      {"ChartArea.Axes(Z)", "Title"},
+      {"ChartArea.Axes(X).MajorGrid", "Style"},
   };
   for (const auto &[owner, member] : kObjects) {
     SCOPED_TRACE(std::string(owner) + "." + member);
@@ -333,6 +393,227 @@ TEST(ObjectModel, ObjectsOfADestroyedControlAreDisconnected) {
   EXPECT_NE(status_of([&] { border->invoke("Type", Invoke::Get); }), status::kOk);
   Variant args[] = {Variant("x")};
   EXPECT_NE(status_of([&] { text->invoke("Text", Invoke::Put, args); }), status::kOk);
+}
+
+Status item_status(const ObjectRef &collection, Variant index) {
+  Variant args[] = {std::move(index)};
+  return status_of([&] { collection->invoke(kDispidValue, Invoke::Get, args); });
+}
+
+ObjectRef item_of(const ObjectRef &collection, Variant index) {
+  Variant args[] = {std::move(index)};
+  return collection->invoke(kDispidValue, Invoke::Get, args).to_object();
+}
+
+// The items an enumerator walks, until it gives no more.
+std::vector<ObjectRef> enumerated(const ObjectRef &collection) {
+  ObjectRef e = collection->invoke("_NewEnum", Invoke::Get).to_object();
+  std::vector<ObjectRef> items;
+  for (Variant v = e->invoke("Next", Invoke::Method); !v.is_empty(); v = e->invoke("Next", Invoke::Method))
+    items.push_back(v.to_object());
+  return items;
+}
+
+TEST(ObjectModel, TheAxesAreThreeByPositionByNameAndByReference) {
+  auto chart = Chart3D::create();
+  ObjectRef axes = object_at(chart, "ChartArea.Axes");
+  EXPECT_EQ(axes->invoke("Count", Invoke::Get), Variant(3));
+  std::int32_t two = 2;
+  std::int16_t three = 3;
+  EXPECT_EQ(item_of(axes, "y"), item_of(axes, 2));
+  EXPECT_EQ(item_of(axes, "Y"), item_of(axes, Variant::ref(&two)));
+  EXPECT_EQ(item_of(axes, "z"), item_of(axes, std::int16_t{3}));
+  EXPECT_EQ(item_of(axes, Variant::ref(&three)), item_of(axes, "Z"));
+  const ObjectRef x = item_of(axes, "X");
+  EXPECT_EQ(item_of(axes, x), x);
+  EXPECT_EQ(x->invoke("Name", Invoke::Get), Variant("X"));
+  EXPECT_EQ(item_of(axes, 3)->invoke("Name", Invoke::Get), Variant("Z"));
+  EXPECT_EQ(x->invoke("Parent", Invoke::Get).to_object(), axes);
+  EXPECT_EQ(enumerated(axes), (std::vector<ObjectRef>{x, item_of(axes, 2), item_of(axes, 3)}));
+
+  struct Bad {
+    Variant index;
+    ErrorCode error;
+  };
+  const Bad bad[] = {
+      {4, ErrorCode::tcErrorNoSuchItem},          {0, ErrorCode::tcErrorNoSuchItem},
+      {"W", ErrorCode::tcErrorNoSuchItem},        {Variant(ObjectRef(chart)), ErrorCode::tcErrorNoSuchItem},
+      {2.0, ErrorCode::tcErrorInvalidValue},      {true, ErrorCode::tcErrorInvalidValue},
+      {Variant(), ErrorCode::tcErrorInvalidValue}};
+  for (const Bad &b : bad) {
+    SCOPED_TRACE(std::string(var_type_name(b.index.type())));
+    EXPECT_EQ(item_status(axes, b.index), status_of(b.error));
+  }
+}
+
+TEST(ObjectModel, OnlyTheZAxisHasAnOrigin) {
+  auto chart = Chart3D::create();
+  ObjectRef x = object_at(chart, "ChartArea.Axes(X)");
+  Variant origin[] = {Variant(7.0)};
+  x->invoke("Origin", Invoke::Put, origin);
+  EXPECT_EQ(x->invoke("Origin", Invoke::Get), Variant(0.0));
+  EXPECT_EQ(engine_double(chart->graph(), "ZORIGIN"), 0.0);
+}
+
+TEST(ObjectModel, ABoundReportsTheComputedValueWhileItIsTheDefault) {
+  auto chart = Chart3D::create();
+  double row0[] = {1, 2}, row1[] = {3, 4};
+  double *rows[] = {row0, row1};
+  Vex3dData data{};
+  data.type = VEX3D_DATA_GRID;
+  data.grid = Vex3dGridData{2, 2, -1000, 1, 1, 3, 0, rows};
+  Vex3dSetValues(chart->graph(), VEX3D_SURFACE_DATA, &data, 0);
+  ObjectRef min = object_at(chart, "ChartArea.Axes(X).Min");
+  EXPECT_EQ(min->invoke("Value", Invoke::Get), Variant(3.0));
+  Variant own[] = {Variant(1.0)}, on[] = {Variant(true)};
+  min->invoke("Value", Invoke::Put, own);
+  EXPECT_EQ(min->invoke("IsDefault", Invoke::Get), Variant(false));
+  EXPECT_EQ(min->invoke("Value", Invoke::Get), Variant(1.0));
+  min->invoke("IsDefault", Invoke::Put, on);
+  EXPECT_EQ(min->invoke("Value", Invoke::Get), Variant(3.0));
+  Vex3dSetValues(chart->graph(), VEX3D_SURFACE_DATA, nullptr, 0);
+}
+
+TEST(ObjectModel, ALineStyleFieldChangesOnlyItself) {
+  auto chart = Chart3D::create();
+  ObjectRef style = object_at(chart, "ChartArea.Axes(Y).MajorGrid.Style");
+  Variant dotted[] = {Variant(4)}, wide[] = {Variant(3)}, blue[] = {Variant(0xFF0000)};
+  style->invoke("Pattern", Invoke::Put, dotted);
+  style->invoke("Width", Invoke::Put, wide);
+  style->invoke("Color", Invoke::Put, blue);
+  const Vex3dLineStyle *in_force = nullptr;
+  Vex3dGetValues(chart->graph(), VEX3D_YGRID_LINE_STYLE, &in_force, 0);
+  ASSERT_TRUE(in_force);
+  EXPECT_EQ(in_force->pattern, 4);
+  EXPECT_EQ(in_force->width, 3);
+  EXPECT_EQ(in_force->color, 0xFF0000);
+  EXPECT_EQ(engine_int(chart->graph(), "YGRID_LINE_STYLE_USE_DEFAULT"), 0);
+  EXPECT_EQ(engine_text(chart->graph(), "XGRID_LINE_STYLE"), "(LpatSolid #000000 1)");
+}
+
+std::vector<std::pair<double, std::string>> value_labels(Vex3dGraph *g, int id) {
+  Vex3dValueLabel **list = nullptr;
+  Vex3dGetValues(g, id, &list, 0);
+  std::vector<std::pair<double, std::string>> all;
+  for (Vex3dValueLabel **p = list; p && *p; ++p) all.emplace_back((*p)->value, (*p)->text);
+  return all;
+}
+
+using Labels = std::vector<std::pair<double, std::string>>;
+
+TEST(ObjectModel, ValueLabelsAreAddedEditedAndRemovedInTheAxisList) {
+  auto chart = Chart3D::create();
+  ObjectRef labels = object_at(chart, "ChartArea.Axes(Z).ValueLabels");
+  for (auto [value, text] : Labels{{2.5, "low"}, {5.0, "mid"}, {7.5, "high"}}) {
+    Variant args[] = {Variant(value), Variant(text)};
+    ObjectRef made = labels->invoke("Add", Invoke::Method, args).to_object();
+    EXPECT_EQ(made->invoke("Value", Invoke::Get), Variant(value));
+    EXPECT_EQ(made->invoke("Parent", Invoke::Get).to_object(), labels);
+  }
+  EXPECT_EQ(value_labels(chart->graph(), VEX3D_ZVALUE_LABELS), (Labels{{2.5, "low"}, {5.0, "mid"}, {7.5, "high"}}));
+  EXPECT_TRUE(value_labels(chart->graph(), VEX3D_XVALUE_LABELS).empty());
+  EXPECT_EQ(labels->invoke("Count", Invoke::Get), Variant(3));
+
+  ObjectRef mid = item_of(labels, 2);
+  Variant six[] = {Variant(6.0)}, middle[] = {Variant("middle")};
+  mid->invoke("Value", Invoke::Put, six);
+  mid->invoke("Label", Invoke::Get).to_object()->invoke("Text", Invoke::Put, middle);
+  EXPECT_EQ(value_labels(chart->graph(), VEX3D_ZVALUE_LABELS), (Labels{{2.5, "low"}, {6.0, "middle"}, {7.5, "high"}}));
+
+  // Removing the first renumbers the rest: the same objects, one place up.
+  ObjectRef first = item_of(labels, 1);
+  Variant one[] = {Variant(1)};
+  labels->invoke("Remove", Invoke::Method, one);
+  EXPECT_EQ(value_labels(chart->graph(), VEX3D_ZVALUE_LABELS), (Labels{{6.0, "middle"}, {7.5, "high"}}));
+  EXPECT_EQ(item_of(labels, 1), mid);
+  EXPECT_EQ(mid->invoke("Label", Invoke::Get).to_object()->invoke("Text", Invoke::Get), Variant("middle"));
+  EXPECT_EQ(status_of([&] { first->invoke("Value", Invoke::Get); }), status_of(ErrorCode::tcErrorNotConnected));
+  Variant gone[] = {Variant(first)};
+  EXPECT_EQ(status_of([&] { labels->invoke("Remove", Invoke::Method, gone); }),
+            status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(item_status(labels, 3), status_of(ErrorCode::tcErrorNoSuchItem));
+
+  // A list the engine was given directly is what the collection shows.
+  Vex3dValueLabel only{1.0, const_cast<char *>("one")};
+  Vex3dValueLabel *list[] = {&only, nullptr};
+  Vex3dSetValues(chart->graph(), VEX3D_ZVALUE_LABELS, list, 0);
+  EXPECT_EQ(labels->invoke("Count", Invoke::Get), Variant(1));
+  EXPECT_EQ(item_of(labels, 1), mid);
+  EXPECT_EQ(mid->invoke("Value", Invoke::Get), Variant(1.0));
+}
+
+std::vector<std::string> legend_strings(Vex3dGraph *g) {
+  char **list = nullptr;
+  Vex3dGetValues(g, VEX3D_LEGEND_STRINGS, &list, 0);
+  std::vector<std::string> all;
+  for (char **p = list; p && *p; ++p) all.emplace_back(*p);
+  return all;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(ObjectModel, LegendLabelsAreInsertedBeforeTheirIndexAndRenumbered) {
+  auto chart = Chart3D::create();
+  ObjectRef labels = object_at(chart, "Legend.Labels");
+  auto add = [&](const char *text, std::optional<Variant> before = std::nullopt) {
+    std::vector<Variant> args{Variant(text)};
+    if (before) args.push_back(*before);
+    return labels->invoke("Add", Invoke::Method, args).to_object();
+  };
+  ObjectRef low = add("low"), high = add("high");
+  ObjectRef mid = add("mid", Variant(2));
+  ObjectRef first = add("first", Variant(low));
+  EXPECT_EQ(legend_strings(chart->graph()), (Texts{"first", "low", "mid", "high"}));
+  EXPECT_EQ(labels->invoke("Count", Invoke::Get), Variant(4));
+  EXPECT_EQ(enumerated(labels), (std::vector<ObjectRef>{first, low, mid, high}));
+  EXPECT_EQ(mid->invoke("Parent", Invoke::Get).to_object(), labels);
+  EXPECT_EQ(high->invoke("Text", Invoke::Get), Variant("high"));
+  EXPECT_EQ(status_of([&] { add("nowhere", Variant(5)); }), status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(status_of([&] { add("nowhere", Variant(1.5)); }), status_of(ErrorCode::tcErrorInvalidValue));
+  EXPECT_EQ(legend_strings(chart->graph()).size(), 4u);
+
+  Variant top[] = {Variant("top")};
+  item_of(labels, 4)->invoke("Text", Invoke::Put, top);
+  Variant by_object[] = {Variant(low)};
+  labels->invoke("Remove", Invoke::Method, by_object);
+  EXPECT_EQ(legend_strings(chart->graph()), (Texts{"first", "mid", "top"}));
+  EXPECT_EQ(item_of(labels, 2), mid);
+  EXPECT_EQ(mid->invoke("Text", Invoke::Get), Variant("mid"));
+  EXPECT_EQ(status_of([&] { low->invoke("Text", Invoke::Get); }), status_of(ErrorCode::tcErrorNotConnected));
+  // The labels have no names; the legend's own title is not one of them.
+  EXPECT_EQ(item_status(labels, "mid"), status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(item_status(labels, Variant(object_at(chart, "Legend.Text"))), status_of(ErrorCode::tcErrorNoSuchItem));
+}
+
+// RemoveAll of each collection with items, with a window to redraw.
+TEST(ObjectModel, RemoveAllRedrawsOnce) {
+  struct Case {
+    const char *collection;
+    Variant add[2];
+    int count_args;
+  };
+  const Case cases[] = {{"ChartArea.Axes(X).ValueLabels", {Variant(1.0), Variant("label")}, 2},
+                        {"Legend.Labels", {Variant("label"), Variant()}, 1}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.collection);
+    auto chart = Chart3D::create(std::make_shared<HeadlessHost>(), {300, 200});
+    int redraws = 0;
+    chart->connect(std::make_shared<EventCallback>([&](const EventInfo &e, std::span<Variant>) {
+      if (e.name == "Repaint") ++redraws;
+    }));
+    chart->open_window();
+    chart->refresh();
+    ObjectRef items = object_at(chart, c.collection);
+    for (int i = 0; i < 5; ++i) {
+      std::vector<Variant> args(c.add, c.add + c.count_args);
+      items->invoke("Add", Invoke::Method, args);
+    }
+    const int before = redraws;
+    items->invoke("RemoveAll", Invoke::Method);
+    EXPECT_EQ(redraws, before + 1);
+    EXPECT_EQ(items->invoke("Count", Invoke::Get), Variant(0));
+    EXPECT_FALSE(chart->is_batched());
+  }
 }
 
 }  // namespace

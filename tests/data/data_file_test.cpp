@@ -69,6 +69,38 @@ TEST_P(ReaderFailure, GivesItsMessageAndNoData) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReaderFailure, ::testing::ValuesIn(kFailures));
 
+// The line a failure is blamed on: the token that is no number, or the last
+// line when the file ends early; none when the text is not at fault.
+TEST(Reader, AFailureNamesTheLineWhereTheTextWentWrong) {
+  const struct {
+    const char *text;
+    int line;
+  } cases[] = {
+      {"GRID 2 2\n-99\n1 1\n0 y0\n", 4},
+      {"GRID 2 2\r\n-99\r\n1 1\r\n0 y0\r\n", 4},
+      {"GRID 3 2\n-99\n1 1\n0 0\n1 2\n3 x\n", 6},
+      {"# made by hand\n! twice\nGRID 1 1\n-99\n1 1\n0 0\nz\n", 7},
+      {"GRID 2 2\n-99\n1 1\n0 0\n1 2 3 \n", 5},
+      {"GRID 2 1\n-99\n1 1\n0 0\n4   ", 5},
+      {"POINT 1\n-99\n2\n1 2 3\n\n\n4 5\n", 7},
+      {"SURFACE 1 1\n", 0},
+      {"", 0},
+  };
+  ScratchDir dir;
+  for (const auto &c : cases) {
+    char error[VEX3D_ERROR_SIZE] = "";
+    int line = -1;
+    EXPECT_EQ(Vex3dDataReadWithLine(dir.write("in.dat", c.text).c_str(), error, &line), nullptr) << c.text;
+    EXPECT_EQ(line, c.line) << c.text << ": " << error;
+  }
+  int line = -1;
+  EXPECT_EQ(Vex3dDataReadWithLine("/nonexistent-folder/x.dat", nullptr, &line), nullptr);
+  EXPECT_EQ(line, 0);
+  DataPtr read(Vex3dDataReadWithLine(dir.write("ok.dat", "GRID 1 1\n-99\n1 1\n0 0\n7\n").c_str(), nullptr, &line));
+  EXPECT_TRUE(read);
+  EXPECT_EQ(line, 0);
+}
+
 TEST(Reader, OpeningFailuresNameTheFileAsGiven) {
   char error[VEX3D_ERROR_SIZE] = "";
   EXPECT_EQ(Vex3dDataRead(nullptr, error), nullptr);

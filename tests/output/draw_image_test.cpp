@@ -131,16 +131,24 @@ TEST(DrawImage, MetafilePenDrawsWithTheEndsAndCornersItAsksFor) {
   }
 }
 
-TEST(DrawImage, WhatIsNoPictureDrawsNothingAndSaysNothing) {
+// What is no picture draws nothing; the debugging graph is told why, once.
+TEST(DrawImage, WhatIsNoPictureDrawsNothingAndSaysWhy) {
   MessageCapture messages;
   Drawing d;
   Vex3dSetValues(d.graph.get(), VEX3D_DEBUG, 1, 0);
   messages.clear();
-  d.draw(write_file("data.dat", Bytes{'G', 'R', 'I', 'D', ' ', '2', '\n'}), Vex3dImageLayoutStretched, {0, 0, 50, 50},
-         {0, 0, 50, 50});
-  d.draw(testing::TempDir() + "/missing.bmp", Vex3dImageLayoutCentered, {0, 0, 50, 50}, {0, 0, 50, 50});
+  const std::string data = write_file("data.dat", Bytes{'G', 'R', 'I', 'D', ' ', '2', '\n'});
+  const std::string bitmap = write_file("cut.bmp", Bytes{'B', 'M', 1, 2, 3});
+  const std::string missing = testing::TempDir() + "/missing.bmp";
+  d.draw(data, Vex3dImageLayoutStretched, {0, 0, 50, 50}, {0, 0, 50, 50});
+  d.draw(bitmap, Vex3dImageLayoutStretched, {0, 0, 50, 50}, {0, 0, 50, 50});
+  d.draw(missing, Vex3dImageLayoutCentered, {0, 0, 50, 50}, {0, 0, 50, 50});
+  vex3d_win_drawimage(d.graph.get(), &d.image, 0, 0, 50, 50, 0, 0, 50, 50);  // the file is not tried again
   EXPECT_TRUE(d.rec.ops().empty());
-  EXPECT_TRUE(messages.messages().empty());
+  const std::string said = "VEX/3d: Warning: the picture file ";
+  EXPECT_EQ(messages.all(), said + data + " is not a picture (no bitmap, metafile, PNG or JPEG); it is not drawn.\n" +
+                                said + bitmap + " is damaged or of a depth or kind not shown; it is not drawn.\n" +
+                                said + missing + " cannot be opened; it is not drawn.\n");
 }
 
 // A metafile one pixel in size, tiled over a box, is played once a tile: a
