@@ -1,8 +1,5 @@
 #include "resource_binding.h"
 
-#include <cstdlib>
-#include <memory>
-
 namespace tc3d {
 namespace {
 
@@ -37,12 +34,6 @@ Variant get(Object &o, const Member &m, std::span<Variant>) {
       Vex3dGetValues(t.graph, t.id, &v, 0);
       return Variant(v ? v : "");
     }
-    case Kind::Font: {
-      char *text = nullptr;
-      if (!Vex3dGetValueString(t.graph, t.id, &text)) return Variant("");
-      std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
-      return Variant(text);
-    }
     case Kind::Bool: {
       int v = 0;
       Vex3dGetValues(t.graph, t.id, &v, 0);
@@ -65,9 +56,6 @@ void put(Object &o, const Member &m, std::span<Variant>, const Variant &value) {
       Vex3dSetValues(t.graph, t.id, text.c_str(), 0);
       break;
     }
-    case Kind::Font:
-      if (!Vex3dSetValueString(t.graph, t.id, value.to_string().c_str())) raise(ErrorCode::tcErrorInvalidValue);
-      break;
     case Kind::Bool: Vex3dSetValues(t.graph, t.id, value.to_bool() ? 1 : 0, 0); break;
     default: Vex3dSetValues(t.graph, t.id, value.to_int32(), 0); break;
   }

@@ -1,7 +1,7 @@
 // Members that are one engine resource: the row names the resource (or the
 // resource kind its class's selector maps), and its type says how the value
 // travels (booleans, integers, colours and enumerations as int, doubles as
-// double, strings as text, fonts as their text form).
+// double, strings as text; fonts are objects of their own, model/font.h).
 //
 //   TC3D_PROPERTY(UseTrueType, 30, t::Bool, resource(VEX3D_USE_TRUETYPE), ...)
 #pragma once

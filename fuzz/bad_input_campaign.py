@@ -240,9 +240,20 @@ def pictures(c, rng):
 
 
 def scripts(c, rng):
-    texts = ['print Chart3D.Type\n', 'Chart3D.Type = 99999\n', 'Chart3D.ChartGroups(99999).Elevation = 1\n',
-             'Chart3D.Header.Text = "' + 'x' * 100000 + '"\n', '=' * 1000 + '\n', '(((((' * 1000 + '\n',
-             'on Nothing print x\n', 'Chart3D.Border.Width = -99999999999999999\n', '\0\1\2\3\n']
+    # Statements on real members with hostile values, and text that is no statement.
+    texts = ['print IsBatched\n', 'PreviewMethod = 99999\n', 'PreviewMethod = -2147483649\n',
+             'ChartArea.View3D.Perspective = 1e308\n', 'ChartArea.View3D.XRotation = -1e-320\n',
+             'ChartArea.PlotCube.XScale = "twelve"\n', 'ChartArea.PlotCube.XScale = Nothing\n',
+             'Header.Text.Text = "' + 'x' * 100000 + '"\n', 'Header.Font = "' + ',' * 5000 + '"\n',
+             'Header.Font = "DejaVu Sans,99999999999,Bold,Bold,Italic"\n',
+             'Header.Border.Width = -99999999999999999\n', 'Legend.Border.Type = 1e10\n',
+             'ChartArea.Axes(99999).Title.Text = "a"\n', 'ChartArea.Axes("Q").Min.Value = 1\n',
+             'ChartArea.Axes(1.5).Max.Value = 1\n', 'ChartArea.Axes("z").Origin.Value = 1e308\n',
+             'Header = 1\n', 'Legend.Labels.Add("a", 99999)\n', 'Legend.Labels.Remove(0)\n',
+             'Legend.Labels.Item(-1).Text = "x"\n', 'print SaveImageAsPng("/dev/full", False)\n',
+             'print SaveImageAsPng("' + 'd/' * 3000 + 'x.png", False)\n',
+             'Header.Text.Text = "a" ' * 2000 + '\n', '=' * 1000 + '\n', '(((((' * 1000 + '\n',
+             'on Nothing print x\n', '\0\1\2\3\n', '.' * 10000 + '\n']
     for n, text in enumerate(texts):
         path = c.file('script%d.txt' % n, text)
         c.add('script', ['script', path])

@@ -52,6 +52,7 @@ std::string type_name(const TypeRef &type) {
     case Kind::Enum: return std::string(type.enumeration->name);
     case Kind::Font: return "Font";
     case Kind::Handle: return "Handle";
+    case Kind::Currency: return "Currency";
   }
   return "?";
 }

@@ -49,12 +49,13 @@ enum class Kind : std::uint8_t {
   Float,
   Double,
   String,
-  Color,    // 32-bit colour value (0xBBGGRR, -1 inherit)
-  Variant,  // any value
-  Object,   // an object of the model (class_name says which, "" any)
-  Enum,     // long checked against an enumeration
-  Font,     // font description text ("Arial,12,Bold")
-  Handle,   // window or device handle (pointer-sized)
+  Color,     // 32-bit colour value (0xBBGGRR, -1 inherit)
+  Variant,   // any value
+  Object,    // an object of the model (class_name says which, "" any)
+  Enum,      // long checked against an enumeration
+  Font,      // a font object; a write also takes a font description text ("Arial,12,Bold")
+  Handle,    // window or device handle (pointer-sized)
+  Currency,  // a currency amount (ten-thousandths)
 };
 
 struct TypeRef {
@@ -105,7 +106,11 @@ struct Any {
 };
 struct Font {
   static constexpr TypeRef ref{Kind::Font};
-  using cpp = std::string;
+  using cpp = ObjectRef;
+};
+struct Currency {
+  static constexpr TypeRef ref{Kind::Currency};
+  using cpp = ::tc3d::Currency;
 };
 struct Handle {
   static constexpr TypeRef ref{Kind::Handle};

@@ -12,7 +12,7 @@
 //               case-insensitive); also the name of the typed C++ accessors
 //   id          the member identifier (0: the default member)
 //   Type        a type tag of member.h: t::Bool, t::Long, t::Double,
-//               t::String, t::Color, t::Font, t::Any, t::Enum<kSomeConstants>,
+//               t::String, t::Color, t::Font, t::Currency, t::Any, t::Enum<kSomeConstants>,
 //               t::Obj<ISomeClass>, t::Dispatch
 //   Class       for TC3D_OBJECT, the C++ class of the embedded object
 //   Binding     what runs behind it, in parentheses when it holds a comma:

@@ -28,8 +28,11 @@ void check_value(const TypeRef &type, const Variant &v) {
     case Kind::Color: v.to_int32(); break;
     case Kind::Float: v.to_float(); break;
     case Kind::Double: v.to_double(); break;
-    case Kind::String:
-    case Kind::Font: v.to_string(); break;
+    case Kind::String: v.to_string(); break;
+    case Kind::Font:
+      if (v.type() != VarType::Object) v.to_string();
+      break;
+    case Kind::Currency: v.to_currency(); break;
     case Kind::Object: v.to_object(); break;
     case Kind::Handle: v.to_double(); break;
     case Kind::Enum:

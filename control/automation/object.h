@@ -93,6 +93,8 @@ T Object::from_variant(const Variant &v) {
     return v.to_double();
   else if constexpr (std::is_same_v<T, std::string>)
     return v.to_string();
+  else if constexpr (std::is_same_v<T, Currency>)
+    return v.to_currency();
   else if constexpr (std::is_same_v<T, Variant>)
     return v;
   else if constexpr (std::is_same_v<T, ObjectRef>)

@@ -49,7 +49,6 @@ constexpr SelectorRow bounds(int kind, int x_min, int y_min, int z_min, int x_ma
 constexpr SelectorRow kCubeFontSelector[] = {
     cube_font(kSelectStrokeFont, VEX3D_AXIS_STROKE_FONT, VEX3D_AXIS_TITLE_STROKE_FONT),
     cube_font(kSelectStrokeSize, VEX3D_AXIS_STROKE_SIZE, VEX3D_AXIS_TITLE_STROKE_SIZE),
-    cube_font(kSelectFont, VEX3D_AXIS_FONT, VEX3D_AXIS_TITLE_FONT),
 };
 
 constexpr SelectorRow kDerivedDoubleSelector[] = {

@@ -4,6 +4,7 @@
 
 #include "dual.h"
 #include "enumerations.h"
+#include "font.h"
 #include "member_rows.h"
 #include "model_binding.h"
 #include "model_object.h"
@@ -16,7 +17,7 @@ enum class CubeFontUse : int { kAnnotation = 0, kTitle = 1 };
 // Which bound of an axis (the derived double's index).
 enum class Bound : int { kMin = 0, kMax = 1 };
 
-class ICubeFont : public ModelObject {
+class ICubeFont : public FontOwner<ModelObject> {
   TC3D_MODEL_CLASS_BODY(ICubeFont)
 #define TC3D_MEMBERS "cube_font_members.def"
 #include "typed_accessors.inc"

@@ -20,8 +20,7 @@ Variant default_of(const Member &m) {
   switch (m.type.kind) {
     case Kind::Bool: return Variant(m.attributes.default_number != 0);
     case Kind::Double: return Variant(m.attributes.default_number);
-    case Kind::String:
-    case Kind::Font: return Variant(std::string(m.attributes.default_text));
+    case Kind::String: return Variant(std::string(m.attributes.default_text));
     default: return Variant(static_cast<std::int32_t>(m.attributes.default_number));
   }
 }

@@ -18,7 +18,6 @@ namespace {
 constexpr SelectorRow kTitleSelector[] = {
     row(kSelectAdjust, SelectorEntry{PartTag::kHeader, kAnyIndex, VEX3D_HEADER_ADJUST},
         SelectorEntry{PartTag::kFooter, kAnyIndex, VEX3D_FOOTER_ADJUST}),
-    family(kSelectFont, 0, VEX3D_HEADER_FONT, VEX3D_FOOTER_FONT, VEX3D_LEGEND_FONT, 0, VEX3D_TEXT_FONT),
     row(kSelectImageMinimumSize, SelectorEntry{PartTag::kHeader, kAnyIndex, VEX3D_HEADER_IMAGE_MINIMUM_SIZE},
         SelectorEntry{PartTag::kFooter, kAnyIndex, VEX3D_FOOTER_IMAGE_MINIMUM_SIZE}),
 };
@@ -44,17 +43,17 @@ void ITitle::set_is_showing(bool show) {
 }
 
 void ITitle::attach_children() {
-  BoxedPart::attach_children();
+  FontOwner::attach_children();
   text_->attach(owner(), this, part_tag());
 }
 
 void ITitle::detach_children() {
   text_->detach();
-  BoxedPart::detach_children();
+  FontOwner::detach_children();
 }
 
 void ILegend::attach_children() {
-  BoxedPart::attach_children();
+  FontOwner::attach_children();
   text_->attach(owner(), this, part_tag());
   labels_->attach(owner(), this, part_tag());
 }
@@ -62,7 +61,7 @@ void ILegend::attach_children() {
 void ILegend::detach_children() {
   labels_->detach();
   text_->detach();
-  BoxedPart::detach_children();
+  FontOwner::detach_children();
 }
 
 }  // namespace tc3d

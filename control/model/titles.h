@@ -2,12 +2,13 @@
 #pragma once
 
 #include "boxed_part.h"
+#include "font.h"
 #include "label.h"
 #include "label_collection.h"
 
 namespace tc3d {
 
-class ITitle : public BoxedPart {
+class ITitle : public FontOwner<BoxedPart> {
  public:
   static constexpr std::string_view kClassName = "ITitle";
   static const ClassInfo &info();
@@ -31,7 +32,7 @@ class ITitle : public BoxedPart {
   bool hidden_minimum_size_ = false;
 };
 
-class ILegend : public BoxedPart {
+class ILegend : public FontOwner<BoxedPart> {
  public:
   static constexpr std::string_view kClassName = "ILegend";
   static const ClassInfo &info();

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "printable.h"
 #include "restable.h"
 
 namespace torvane3d_cli {
@@ -35,13 +36,5 @@ void say(const Messages &messages);
 // The warnings among the messages, each with its further lines: what a
 // drawing says about its inputs amid the engine's tracing.
 Messages warnings_in(const Messages &messages);
-
-// The longest value a message quotes; longer ones are cut, marked "...".
-constexpr std::size_t kLongestQuoted = 200;
-
-// Text fit to quote in a message: bytes that are not printable ASCII (and
-// not a line feed or tab, when `lines`) written as \xNN, cut after
-// kLongestQuoted characters (ten times as many for several lines).
-std::string printable(std::string_view text, bool lines = false);
 
 }  // namespace torvane3d_cli

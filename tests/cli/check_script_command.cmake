@@ -27,3 +27,13 @@ run(script --load chart.tc3 ${OUT}-ok.txt)
 if(NOT rc EQUAL 1 OR NOT err MATCHES "not available")
   message(FATAL_ERROR "--load: exit ${rc}: ${err}")
 endif()
+# A statement with control bytes is quoted escaped, and a long one cut.
+string(ASCII 1 soh)
+string(REPEAT "x" 300 long)
+file(WRITE ${OUT}-bytes.txt "Header${soh}.Text = 1\nHeader.Text.Text = \"${long}\" 1\n")
+run(script ${OUT}-bytes.txt)
+string(REPEAT "x" 180 shown)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "line 1: Header\\\\x01\\.Text = 1\n"
+   OR NOT err MATCHES "line 2: Header\\.Text\\.Text = \"${shown}\\.\\.\\.\n" OR err MATCHES "${soh}")
+  message(FATAL_ERROR "escaped statements: exit ${rc}:\n${err}")
+endif()

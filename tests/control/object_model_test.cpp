@@ -86,8 +86,11 @@ const PropertyCase kCases[] = {
     // Titles.
     {"Header", "Adjust", "HEADER_ADJUST", Engine::Int, 3, 1, 1, 7},
     {"Footer", "Adjust", "FOOTER_ADJUST", Engine::Int, 3, 2, 2, 0},
-    {"Header", "Font", "HEADER_FONT", Engine::Text, Variant(), "DejaVu Serif,14,Bold", "DejaVu Serif,14,Bold"},
-    {"Footer", "Font", "FOOTER_FONT", Engine::Text, Variant(), "DejaVu Sans,9,Italic", "DejaVu Sans,9,Italic"},
+    // Fonts: the engine's default size is 12 points.
+    {"Header.Font", "Name", "HEADER_FONT", Engine::Text, Variant(), "DejaVu Serif", "DejaVu Serif,12"},
+    {"Footer.Font", "Name", "FOOTER_FONT", Engine::Text, Variant(), "DejaVu Sans", "DejaVu Sans,12"},
+    {"Header.Font", "Size", "", Engine::Text, Currency{120000}, Currency{95000}, ""},
+    {"Footer.Font", "Bold", "", Engine::Text, false, true, ""},
     {"Header", "IsShowing", "", Engine::Int, true, true, 0},
     // Legend.
     {"Legend", "Anchor", "LEGEND_ANCHOR", Engine::Int, 1, 17, 17, 3},
@@ -96,7 +99,7 @@ const PropertyCase kCases[] = {
     {"Legend", "Type", "LEGEND_STYLE", Engine::Int, 2, 1, 1, 0},
     {"Legend", "LabelFilter", "LEGEND_LABEL_FILTER", Engine::Int, 1, 3, 3},
     {"Legend", "DistributionRange", "LEGEND_DISTN_RANGE", Engine::Int, 1, 2, 2, 0},
-    {"Legend", "Font", "LEGEND_FONT", Engine::Text, Variant(), "DejaVu Serif,10", "DejaVu Serif,10"},
+    {"Legend.Font", "Name", "LEGEND_FONT", Engine::Text, Variant(), "DejaVu Serif", "DejaVu Serif,12"},
     {"Legend.Text", "Text", "LEGEND_TITLE", Engine::Text, "", "Levels", "Levels"},
     // Borders: one class, the family resource of each owner.
     {"Header.Border", "Type", "HEADER_BORDER", Engine::Int, 0, 9, 9, 10},
@@ -193,10 +196,10 @@ const PropertyCase kCases[] = {
      ErrorCode::tcErrorOutOfRange},
     {"ChartArea.Axes(X).TitleFont", "Size", "AXIS_TITLE_STROKE_SIZE", Engine::Int, 80, 1, 1, 0,
      ErrorCode::tcErrorOutOfRange},
-    {"ChartArea.Axes(Z).TitleFont", "TrueType", "AXIS_TITLE_FONT", Engine::Text, Variant(), "DejaVu Sans,11,Bold",
-     "DejaVu Sans,11,Bold"},
-    {"ChartArea.Axes(X).AnnotationFont", "TrueType", "AXIS_FONT", Engine::Text, Variant(), "DejaVu Serif,8",
-     "DejaVu Serif,8"},
+    {"ChartArea.Axes(Z).TitleFont.TrueType", "Name", "AXIS_TITLE_FONT", Engine::Text, Variant(), "DejaVu Sans",
+     "DejaVu Sans,12"},
+    {"ChartArea.Axes(X).AnnotationFont.TrueType", "Name", "AXIS_FONT", Engine::Text, Variant(), "DejaVu Serif",
+     "DejaVu Serif,12"},
 };
 
 TEST(ObjectModel, EveryPropertyReadsItsDefaultAndReachesItsResource) {
@@ -614,6 +617,85 @@ TEST(ObjectModel, RemoveAllRedrawsOnce) {
     EXPECT_EQ(items->invoke("Count", Invoke::Get), Variant(0));
     EXPECT_FALSE(chart->is_batched());
   }
+}
+
+// Each change of a font object sends the whole font as text; the fonts start
+// from "DejaVu Sans,10" given to the owner as a description.
+TEST(ObjectModel, FontChangesReachTheEngineAsTheFontText) {
+  struct Case {
+    const char *owner;  // the object whose Font property holds the font
+    const char *font;   // its name there
+    const char *resource;
+    const char *property;
+    Variant value;
+    const char *text;  // what the engine then holds
+  };
+  const Case cases[] = {
+      {"Header", "Font", "HEADER_FONT", "Bold", true, "DejaVu Sans,10,Bold"},
+      {"Footer", "Font", "FOOTER_FONT", "Italic", true, "DejaVu Sans,10,Italic"},
+      {"Legend", "Font", "LEGEND_FONT", "Underline", true, "DejaVu Sans,10,Underline"},
+      {"Header", "Font", "HEADER_FONT", "Strikethrough", true, "DejaVu Sans,10,Strikeout"},
+      {"Footer", "Font", "FOOTER_FONT", "Size", Currency{116000}, "DejaVu Sans,12"},
+      {"Header", "Font", "HEADER_FONT", "Weight", std::int16_t{600}, "DejaVu Sans,10,Bold"},
+      {"Footer", "Font", "FOOTER_FONT", "Weight", std::int16_t{500}, "DejaVu Sans,10"},
+      {"Legend", "Font", "LEGEND_FONT", "Charset", std::int16_t{2}, "DejaVu Sans,10"},
+      {"Header", "Font", "HEADER_FONT", "Name", "DejaVu Serif", "DejaVu Serif,10"},
+      // No font is sent, and the engine keeps the one it has.
+      {"Footer", "Font", "FOOTER_FONT", "Name", "", "DejaVu Sans,10"},
+      {"ChartArea.Axes(Y).AnnotationFont", "TrueType", "AXIS_FONT", "Italic", true, "DejaVu Sans,10,Italic"},
+      {"ChartArea.Axes(Z).TitleFont", "TrueType", "AXIS_TITLE_FONT", "Bold", true, "DejaVu Sans,10,Bold"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::string(c.owner) + "." + c.font + "." + c.property);
+    auto chart = Chart3D::create();
+    ObjectRef owner = object_at(chart, c.owner);
+    Variant start[] = {Variant("DejaVu Sans,10")};
+    owner->invoke(c.font, Invoke::Put, start);
+    ObjectRef font = owner->invoke(c.font, Invoke::Get).to_object();
+    ASSERT_TRUE(font);
+    EXPECT_EQ(font->invoke("Parent", Invoke::Get).to_object(), owner);
+    Variant args[] = {c.value};
+    font->invoke(c.property, Invoke::Put, args);
+    EXPECT_EQ(font->invoke(c.property, Invoke::Get), c.value);
+    EXPECT_EQ(engine_text(chart->graph(), c.resource), c.text);
+  }
+  // A size that rounds to 0 sends only the face (the engine then takes its
+  // default size).
+  FontDescription small{"DejaVu Sans", Currency{4000}};
+  EXPECT_EQ(font_text(small), "DejaVu Sans");
+}
+
+TEST(ObjectModel, AFontShowsItsResourceUntilTheHostSetsIt) {
+  auto chart = Chart3D::create();
+  ObjectRef font = object_at(chart, "Legend.Font");
+  Vex3dSetValueString(chart->graph(), VEX3D_LEGEND_FONT, "DejaVu Serif,14,Bold,Italic");
+  EXPECT_EQ(font->invoke("Name", Invoke::Get), Variant("DejaVu Serif"));
+  EXPECT_EQ(font->invoke("Size", Invoke::Get), Variant(Currency{140000}));
+  EXPECT_EQ(font->invoke("Bold", Invoke::Get), Variant(true));
+  EXPECT_EQ(font->invoke("Italic", Invoke::Get), Variant(true));
+  EXPECT_EQ(font->invoke("Underline", Invoke::Get), Variant(false));
+
+  // Another font object's font is copied; the source stays as it is.
+  ObjectRef header = object_at(chart, "Header");
+  Variant from_legend[] = {Variant(font)};
+  header->invoke("Font", Invoke::Put, from_legend);
+  EXPECT_EQ(engine_text(chart->graph(), "HEADER_FONT"), "DejaVu Serif,14,Bold,Italic");
+  EXPECT_NE(header->invoke("Font", Invoke::Get).to_object(), font);
+  Variant plain[] = {Variant(false)};
+  header->invoke("Font", Invoke::Get).to_object()->invoke("Italic", Invoke::Put, plain);
+  EXPECT_EQ(engine_text(chart->graph(), "LEGEND_FONT"), "DejaVu Serif,14,Bold,Italic");
+  EXPECT_EQ(engine_text(chart->graph(), "HEADER_FONT"), "DejaVu Serif,14,Bold");
+
+  // Once set by the host, the font is the host's.
+  Variant weight[] = {Variant(std::int16_t{650})};
+  font->invoke("Weight", Invoke::Put, weight);
+  Vex3dSetValueString(chart->graph(), VEX3D_LEGEND_FONT, "DejaVu Sans,8");
+  EXPECT_EQ(font->invoke("Weight", Invoke::Get), Variant(std::int16_t{650}));
+  EXPECT_EQ(font->invoke("Name", Invoke::Get), Variant("DejaVu Serif"));
+
+  Variant not_a_font[] = {Variant(ObjectRef(object_at(chart, "Legend.Border")))};
+  EXPECT_EQ(status_of([&] { header->invoke("Font", Invoke::Put, not_a_font); }),
+            status_of(ErrorCode::tcErrorInvalidValue));
 }
 
 }  // namespace

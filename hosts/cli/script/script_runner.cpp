@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "printable.h"
 #include "script_syntax.h"
 
 namespace torvane3d_cli {
@@ -61,9 +62,6 @@ std::string trimmed(std::string_view s) {
   return std::string(s);
 }
 
-// Statements are shown in error messages up to this many characters.
-constexpr std::size_t kShownStatement = 200;
-
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::shared_ptr<tc3d::Chart3D> chart, std::ostream &out, std::ostream &err)
@@ -77,10 +75,7 @@ bool ScriptRunner::run_line(std::string_view raw, int line_number) {
   const std::string line = trimmed(raw);
   if (line.empty() || line[0] == '\'' || line[0] == '#') return true;
   auto report = [&](const std::string &what) {
-    auto shortened = [](const std::string &text) {
-      return text.size() > kShownStatement ? text.substr(0, kShownStatement) + "..." : text;
-    };
-    err_ << "line " << line_number << ": " << shortened(line) << "\n" << shortened(what) << "\n";
+    err_ << "line " << line_number << ": " << printable(line) << "\n" << printable(what) << "\n";
     return false;
   };
   try {
