@@ -16,7 +16,7 @@ class SinkCanvas : public vex3d::MetafileCanvas {
   long sum = 0;
   void set_pen(const vex3d::MetaPen &p) override { sum += p.color + p.width; }
   void set_brush(const vex3d::MetaBrush &b) override { sum += b.color; }
-  void set_font(const Vex3dFontDesc &f) override { sum += f.height + f.face[0]; }
+  void set_font(const vex3d::MetaFont &f) override { sum += f.height + f.face[0]; }
   void set_text_color(int c) override { sum += c; }
   void set_clip(const vex3d::MetaRect *r) override { sum += r ? r->width : 0; }
   void polyline(std::span<const vex3d::MetaPoint> pts) override { add(pts); }

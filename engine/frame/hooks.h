@@ -8,12 +8,15 @@
 #pragma once
 
 #include "draw_ops.h"
-#include "outline_font.h"
 #include "restable.h"
 
 namespace vex3d {
 
 struct FontRecord;
+// The platform's outline fonts (outline_font.h).
+struct OutlineFace;
+struct OutlineMetrics;
+struct GlyphOutline;
 
 enum class DataChange {
   kSurface,  // SURFACE_DATA was replaced

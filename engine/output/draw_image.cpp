@@ -8,6 +8,7 @@
 #include "boundary.h"
 #include "diagnostics.h"
 #include "image_layout.h"
+#include "image_picture.h"
 #include "output_state.h"
 #include "palette.h"
 #include "picture.h"
@@ -33,16 +34,15 @@ constexpr std::size_t kMaxPlayedTiles = 4096;
 // The picture of the record; an empty bitmap stands for a file that is no
 // picture, so that it is not read again at every drawing.
 const Picture &loaded_picture(Vex3dGraph *graph, ImageRecord &image) {
-  if (!image.picture) {
-    PictureRefusal why = PictureRefusal::kNone;
-    std::unique_ptr<Picture> pic = load_picture_file(c_text(image.file), &why);
-    // Said once: the empty stand-in keeps the file from being read again.
-    if (!pic) message(graph, "VEX/3d: Warning: the picture file %s %s; it is not drawn.\n", c_text(image.file), refusal_text(why));
-    const bool adds_colors = pic && (pic->is_bitmap() || pic->kind == PictureKind::kEnhancedMetafile);
-    image.picture = pic ? std::move(pic) : std::make_unique<Picture>();
-    if (adds_colors) rebuild_palette_if_used(graph);
-  }
-  return static_cast<const Picture &>(*image.picture);
+  if (const Picture *loaded = image_picture(image)) return *loaded;
+  PictureRefusal why = PictureRefusal::kNone;
+  std::unique_ptr<Picture> pic = load_picture_file(c_text(image.file), &why);
+  // Said once: the empty stand-in keeps the file from being read again.
+  if (!pic) message(graph, "VEX/3d: Warning: the picture file %s %s; it is not drawn.\n", c_text(image.file), refusal_text(why));
+  const bool adds_colors = pic && (pic->is_bitmap() || pic->kind == PictureKind::kEnhancedMetafile);
+  set_image_picture(image, pic ? std::move(pic) : std::make_unique<Picture>());
+  if (adds_colors) rebuild_palette_if_used(graph);
+  return *image_picture(image);
 }
 
 platform::Box box_of(const MetaRect &r) { return platform::Box{r.x, r.y, r.width, r.height}; }

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "output_state.h"
-#include "picture.h"
+#include "image_picture.h"
 #include "shades.h"
 #include "window.h"
 
@@ -35,7 +35,7 @@ class Collector {
   // The colours of a loaded bitmap picture: its palette, or the colours of
   // its pixels when it has none.
   void add_picture(const ImageRecord &image) {
-    const auto *pic = dynamic_cast<const Picture *>(image.picture.get());
+    const Picture *pic = image_picture(image);
     if (!pic || !pic->is_bitmap()) return;
     if (pic->palette_colors > 0) {
       for (int i = 0; i < pic->palette_colors && full() == false; ++i) add(pic->palette_color(i));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,14 @@ std::optional<MetaRect> intersect(const std::optional<MetaRect> &a, const MetaRe
   return MetaRect{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
+// A metafile's font as the engine describes fonts: the same fields.
+static_assert(MetaFont::kFaceSize == VEX3D_FACE_SIZE);
+Vex3dFontDesc font_desc_of(const MetaFont &f) {
+  Vex3dFontDesc desc{f.height, f.width, f.weight, f.italic, f.underline, f.strikeout, f.charset, f.out_precision, {}};
+  std::memcpy(desc.face, f.face, sizeof desc.face);
+  return desc;
+}
+
 }  // namespace
 
 OperationCanvas::OperationCanvas(Vex3dGraph *graph, std::optional<MetaRect> clip_box)
@@ -73,9 +82,9 @@ OperationCanvas::OperationCanvas(Vex3dGraph *graph, std::optional<MetaRect> clip
 
 OperationCanvas::~OperationCanvas() { graph_->draw_ops->setclip(graph_, nullptr); }
 
-void OperationCanvas::set_font(const Vex3dFontDesc &font) {
+void OperationCanvas::set_font(const MetaFont &font) {
   delete font_.font;
-  font_.desc = font;
+  font_.desc = font_desc_of(font);
   if (font_.desc.height == 0) font_.desc.height = -16;  // the reference device's default font
   font_.font = make_font(font_.desc);
   if (const auto metrics = hooks().font_metrics) metrics(graph_, &font_);
@@ -177,7 +186,7 @@ void OperationCanvas::image(const MetaRect &box, const Picture &bitmap) {
 
 void OperationCanvas::text(int x, int y, std::string_view utf8, MetaTextAlign align, MetaTextBase base) {
   const auto &ops = *graph_->draw_ops;
-  if (!has_font_) set_font(Vex3dFontDesc{0, 0, 400, 0, 0, 0, 0, 0, "Arial"});
+  if (!has_font_) set_font(MetaFont{0, 0, 400, 0, 0, 0, 0, 0, "Arial"});
   ops.setfont(graph_, &font_);
   ops.setforeground(graph_, text_color_);
   if (base == MetaTextBase::kTop) y += font_.ascent;

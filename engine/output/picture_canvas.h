@@ -18,7 +18,7 @@ class OperationCanvas final : public MetafileCanvas {
 
   void set_pen(const MetaPen &pen) override { pen_ = pen; }
   void set_brush(const MetaBrush &brush) override { brush_ = brush; }
-  void set_font(const Vex3dFontDesc &font) override;
+  void set_font(const MetaFont &font) override;
   void set_text_color(int color) override { text_color_ = color; }
   void set_clip(const MetaRect *clip) override;
 

@@ -8,6 +8,7 @@
 #include "draw_codes.h"
 #include "enumerations.h"
 #include "graph.h"
+#include "image_picture.h"
 #include "picture.h"
 #include "shades.h"
 #include "w_render.h"
@@ -314,7 +315,7 @@ void pictures(Sheet &s) {
     vex3d::ImageRecord image;
     image.file = "sheet picture";  // drawn from the record; no file is read
     image.layout = layout.value;
-    image.picture = sheet_picture();
+    vex3d::set_image_picture(image, sheet_picture());
     s.ops.drawimage(s.graph, &image, x, y, w, h, x, y, w, h);
     s.guide_box(x, y, w, h);
     s.note(x + w / 2, y + h + 18, layout.short_name, VEX3D_ALIGN_CENTER);

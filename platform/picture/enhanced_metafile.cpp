@@ -117,7 +117,7 @@ bool poly_poly(std::uint32_t type, ByteReader &in, MetafilePlayer &p) {
 
 void font_object(ByteReader &in, MetaObject &o) {
   o.kind = MetaObject::Kind::kFont;
-  Vex3dFontDesc &f = o.font;
+  MetaFont &f = o.font;
   f.height = in.i32();
   f.width = in.i32();
   in.i32();  // escapement

@@ -9,8 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "types.h"
-
 namespace vex3d {
 
 struct MetaPoint {
@@ -48,6 +46,24 @@ struct MetaBrush {
 enum class MetaTextAlign { kLeft, kRight, kCenter };
 enum class MetaTextBase { kTop, kBaseline, kBottom };
 
+// The font a metafile selects, as its records give it: the height in pixels
+// (negative for the character height, positive for the cell height, 0 for
+// the default size), the width, the weight (400 normal, 700 bold), the style
+// flags, the character set and output precision, and the face (UTF-8,
+// NUL-terminated).
+struct MetaFont {
+  static constexpr int kFaceSize = 32;
+  int height;
+  int width;
+  int weight;
+  int italic;
+  int underline;
+  int strikeout;
+  int charset;
+  int out_precision;
+  char face[kFaceSize];
+};
+
 struct Picture;
 
 class MetafileCanvas {
@@ -56,9 +72,8 @@ class MetafileCanvas {
 
   virtual void set_pen(const MetaPen &pen) = 0;
   virtual void set_brush(const MetaBrush &brush) = 0;
-  // The font: height in pixels (negative for the character height, as in a
-  // font description), face and style.
-  virtual void set_font(const Vex3dFontDesc &font) = 0;
+  // The font, its height in pixels.
+  virtual void set_font(const MetaFont &font) = 0;
   virtual void set_text_color(int color) = 0;
   // The clip rectangle in force, or none.
   virtual void set_clip(const MetaRect *clip) = 0;

@@ -15,8 +15,8 @@ constexpr double kCoordinateLimit = 1 << 24;
 
 int to_int(double v) { return static_cast<int>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit))); }
 
-Vex3dFontDesc default_font() {
-  Vex3dFontDesc font{};
+MetaFont default_font() {
+  MetaFont font{};
   font.weight = 400;
   std::strcpy(font.face, "Arial");
   return font;
@@ -83,7 +83,7 @@ void set_pen_style(MetaPen &pen, std::uint32_t style) {
   pen.join = join_of(style);
 }
 
-void set_face(Vex3dFontDesc &font, const std::string &utf8) {
+void set_face(MetaFont &font, const std::string &utf8) {
   const std::size_t n = std::min(utf8.size(), sizeof font.face - 1);
   std::memcpy(font.face, utf8.data(), n);
   font.face[n] = '\0';
@@ -268,7 +268,7 @@ void MetafilePlayer::use_brush() {
 }
 
 void MetafilePlayer::use_font() {
-  Vex3dFontDesc font = state_.font;
+  MetaFont font = state_.font;
   font.height = -std::abs(to_int(font.height * scale_y()));
   font.width = std::abs(to_int(font.width * scale_x()));
   if (!font_ || std::memcmp(&*font_, &font, sizeof font) != 0) {

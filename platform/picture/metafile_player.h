@@ -17,7 +17,7 @@ struct MetaObject {
   Kind kind = Kind::kFree;
   MetaPen pen;  // width in logical units
   MetaBrush brush;
-  Vex3dFontDesc font{};  // height in logical units
+  MetaFont font{};  // height in logical units
 };
 
 // Logical units to reference-device units, as the records set them.
@@ -31,7 +31,7 @@ struct DrawState {
   Mapping mapping;
   MetaPen pen;
   MetaBrush brush;
-  Vex3dFontDesc font{};
+  MetaFont font{};
   int text_color = 0;
   int text_align = 0;            // the metafile's alignment bits
   std::optional<MetaRect> clip;  // destination pixels
@@ -115,7 +115,7 @@ class MetafilePlayer {
   // What the canvas has in force.
   std::optional<MetaPen> pen_;
   std::optional<MetaBrush> brush_;
-  std::optional<Vex3dFontDesc> font_;
+  std::optional<MetaFont> font_;
   std::optional<int> text_color_;
   std::optional<std::optional<MetaRect>> clip_;
   int drawn_ = 0;
@@ -127,7 +127,7 @@ void set_pen_style(MetaPen &pen, std::uint32_t style);
 // A colour reference of a record (0x00BBGGRR) as a colour value.
 inline int meta_color(std::uint32_t v) { return static_cast<int>(v & 0xFFFFFF); }
 // A font's face name, cut to what a font description holds.
-void set_face(Vex3dFontDesc &font, const std::string &utf8);
+void set_face(MetaFont &font, const std::string &utf8);
 
 // Text of the metafile's 8-bit code page (taken as Latin-1) in UTF-8.
 std::string latin1_to_utf8(std::span<const std::uint8_t> text);

@@ -12,8 +12,6 @@
 #include <span>
 #include <vector>
 
-#include "owned.h"
-
 namespace vex3d {
 
 enum class PictureKind : int {
@@ -26,7 +24,7 @@ enum class PictureKind : int {
 // Size of the information header every bitmap picture carries.
 constexpr int kInfoHeaderSize = 40;
 
-struct Picture : LayerState {
+struct Picture {
   PictureKind kind = PictureKind::kBitmap;
 
   // ---- bitmaps

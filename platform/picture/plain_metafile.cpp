@@ -64,7 +64,7 @@ std::vector<MetaPoint> read_points(ByteReader &in, std::size_t count) {
 
 void font_object(ByteReader &in, MetaObject &o) {
   o.kind = MetaObject::Kind::kFont;
-  Vex3dFontDesc &f = o.font;
+  MetaFont &f = o.font;
   f.height = in.i16();
   f.width = in.i16();
   in.i16();  // escapement

@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "types.h"
+// The graph a window is attached to: the engine's, known here by name only.
+struct Vex3dGraph;
 
 namespace vex3d {
 

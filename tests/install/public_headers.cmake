@@ -19,7 +19,7 @@ set(still_internal
   "hosts/cli/cmd_sheet.cpp=png_file.h,raster_context.h,vector_context.h,w_render.h"
   "hosts/cli/cmd_specimen.cpp=png_file.h,raster_context.h,w_render.h"
   "hosts/cli/data_command.cpp=data_file.h"
-  "hosts/cli/operations_sheet.cpp=convert.h,enumerations.h,graph.h,picture.h,shades.h,w_render.h"
+  "hosts/cli/operations_sheet.cpp=convert.h,enumerations.h,graph.h,image_picture.h,picture.h,shades.h,w_render.h"
   "hosts/cli/output.h=output_file.h"
   "hosts/cli/specimen_sheet.cpp=convert.h,enumerations.h,graph.h,text3d.h,w_render.h")
 

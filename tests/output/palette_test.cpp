@@ -9,7 +9,7 @@
 #include "headless_window.h"
 #include "output_state.h"
 #include "palette.h"
-#include "picture.h"
+#include "image_picture.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST(PaletteColors, LoadedBitmapPicturesAddTheirColours) {
   auto graph = make_graph();
   auto pic = vex3d::make_rgb_bitmap(2, 1);
   pic->bits = {0x56, 0x34, 0x12, 0xFF, 0xEE, 0xDD, 0, 0};  // blue, green, red per pixel
-  graph->header.image.picture = std::move(pic);
+  vex3d::set_image_picture(graph->header.image, std::move(pic));
   const auto colors = vex3d::collect_palette_colors(graph.get());
   EXPECT_TRUE(has(colors, 0x563412));
   EXPECT_TRUE(has(colors, 0xFFEEDD));

@@ -35,7 +35,7 @@ class TextCanvas : public vex3d::MetafileCanvas {
     else
       add("brush %06x", b.color);
   }
-  void set_font(const Vex3dFontDesc &f) override {
+  void set_font(const vex3d::MetaFont &f) override {
     add("font %s %d %d%s", f.face, f.height, f.weight, f.italic ? " italic" : "");
   }
   void set_text_color(int c) override { add("textcolor %06x", c); }

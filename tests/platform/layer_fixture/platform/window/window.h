@@ -1,3 +1,2 @@
-// A listed platform file including one more engine header than its entry names.
+// A platform header in a subfolder including an engine header.
 #include "types.h"
-#include "graph.h"

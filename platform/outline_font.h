@@ -1,5 +1,5 @@
-// Outline fonts for text drawn as geometry: what the platform hands the
-// renderer for one face and one glyph.
+// Outline fonts for text drawn as geometry: what the platform gives for one
+// face and one glyph, and the renderer draws.
 //
 // Coordinates are the face's own units at its em square (an em-square tall
 // font, so that outlines come at full resolution), y upward from the baseline.

@@ -1,0 +1,2 @@
+// A platform source including an engine header.
+#include "graph.h"
