@@ -32,9 +32,19 @@ void on_error(png_structp png, png_const_charp text) {
 void on_warning(png_structp, png_const_charp) {}
 
 // libpng's output goes into the OutputFile, whose error names the cause.
+// Where the encoder's bytes go: an output file, or memory.
+struct PngSink {
+  OutputFile *file = nullptr;
+  std::vector<std::uint8_t> *bytes = nullptr;
+};
+
 void on_write(png_structp png, png_bytep data, png_size_t size) {
-  auto *out = static_cast<OutputFile *>(png_get_io_ptr(png));
-  if (!out->write(data, size)) png_error(png, out->error().c_str());
+  auto *sink = static_cast<PngSink *>(png_get_io_ptr(png));
+  if (sink->bytes) {
+    sink->bytes->insert(sink->bytes->end(), data, data + size);
+  } else if (!sink->file->write(data, size)) {
+    png_error(png, sink->file->error().c_str());
+  }
 }
 void on_flush(png_structp) {}
 
@@ -104,7 +114,7 @@ Layout choose_layout(const ImageView &image, Palette &palette) {
 // libpng reports an error by a long jump out of its calls: nothing in this
 // function may need a destructor. `row` holds one row of the file's bytes
 // for the layouts that convert; `message` receives libpng's reason.
-bool encode(OutputFile &file, const ImageView &image, Layout layout, Palette &palette, std::uint8_t *row,
+bool encode(PngSink &sink, const ImageView &image, Layout layout, Palette &palette, std::uint8_t *row,
             char *message) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, message, on_error, on_warning);
   if (!png) return false;
@@ -113,7 +123,7 @@ bool encode(OutputFile &file, const ImageView &image, Layout layout, Palette &pa
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_set_write_fn(png, &file, on_write, on_flush);
+  png_set_write_fn(png, &sink, on_write, on_flush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                layout == Layout::kPalette ? PNG_COLOR_TYPE_PALETTE
                : layout == Layout::kRgb   ? PNG_COLOR_TYPE_RGB
@@ -157,17 +167,33 @@ bool encode(OutputFile &file, const ImageView &image, Layout layout, Palette &pa
   return true;
 }
 
-}  // namespace
-
-bool write_png(OutputFile &out, const ImageView &image) {
-  if (image.empty() || image.stride < image.width) return out.fail("empty image"), false;
-  if (image.width > kLargestSide || image.height > kLargestSide) return out.fail("image too large"), false;
+// The image into the sink; the reason in `why` on failure.
+bool encode_into(PngSink &sink, const ImageView &image, std::string &why) {
+  if (image.empty() || image.stride < image.width) return why = "empty image", false;
+  if (image.width > kLargestSide || image.height > kLargestSide) return why = "image too large", false;
   Palette palette;
   const Layout layout = choose_layout(image, palette);
   std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width) * 4);
   char message[kMessageSize] = "out of memory";
-  if (!encode(out, image, layout, palette, row.data(), message)) out.fail(message);
+  if (encode(sink, image, layout, palette, row.data(), message)) return true;
+  why = message;
+  return false;
+}
+
+}  // namespace
+
+bool write_png(OutputFile &out, const ImageView &image) {
+  PngSink sink{&out, nullptr};
+  std::string why;
+  if (!encode_into(sink, image, why) && out.ok()) out.fail(why);
   return out.ok();
+}
+
+bool encode_png(const ImageView &image, std::vector<std::uint8_t> &bytes) {
+  bytes.clear();
+  PngSink sink{nullptr, &bytes};
+  std::string why;
+  return encode_into(sink, image, why);
 }
 
 bool write_png(const std::string &path, const ImageView &image, std::string *error) {

@@ -22,6 +22,8 @@ struct Bitmap {
 // Into an open output (committed by the caller): false, with the reason in
 // out.error(), on failure.
 bool write_png(OutputFile &out, const ImageView &image);
+// The same PNG into memory (for pictures embedded in documents).
+bool encode_png(const ImageView &image, std::vector<std::uint8_t> &bytes);
 // The same into a file of its own, committed here: false (with the reason in
 // `error` when given) on failure, the file then left as it was.
 bool write_png(const std::string &path, const ImageView &image, std::string *error = nullptr);

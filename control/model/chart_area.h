@@ -1,10 +1,11 @@
 // IChartArea and what it holds: the plot cube with its ceiling, floor and
 // interior, the projections, the axes, the view, the viewport, the surface and the
-// bars.
+// bars with their cell colours.
 #pragma once
 
 #include "axis.h"
 #include "boxed_part.h"
+#include "data_colors.h"
 
 namespace tc3d {
 
@@ -101,6 +102,15 @@ class IBar : public ModelObject {
   TC3D_MODEL_CLASS_BODY(IBar)
 #define TC3D_MEMBERS "bar_members.def"
 #include "typed_accessors.inc"
+
+  std::shared_ptr<IDataColorCollection> colors() { return colors_; }
+
+ protected:
+  void attach_children() override { colors_->attach(owner(), this, part_tag()); }
+  void detach_children() override { colors_->detach(); }
+
+ private:
+  std::shared_ptr<IDataColorCollection> colors_ = std::make_shared<IDataColorCollection>();
 };
 
 class IChartArea : public BoxedPart {

@@ -81,7 +81,9 @@ class ItemCollection : public ModelObject {
     renumber();
     return made;
   }
-  void sync() {
+  // Brings the items in step with the engine's list: by its length here; a
+  // collection whose items have keys matches them by key.
+  virtual void sync() {
     const int n = engine_count();
     while (static_cast<int>(items_.size()) > n) {
       items_.back()->detach();
@@ -95,6 +97,11 @@ class ItemCollection : public ModelObject {
     for (const auto &i : items_) i->detach();
   }
 
+  void renumber() {
+    if (!owner()) return;
+    for (int i = 0; i < static_cast<int>(items_.size()); ++i) attach_item(*items_[i], i);
+  }
+
   std::vector<std::shared_ptr<T>> items_;
 
  private:
@@ -105,10 +112,6 @@ class ItemCollection : public ModelObject {
     items_.erase(items_.begin() + position);
     renumber();
     chart_changed();
-  }
-  void renumber() {
-    if (!owner()) return;
-    for (int i = 0; i < static_cast<int>(items_.size()); ++i) attach_item(*items_[i], i);
   }
 };
 

@@ -42,6 +42,8 @@ enum SelectorKind : int {
   kSelectStrokeFont,  // a cube font's stroke font (index: annotation or title)
   kSelectStrokeSize,
   kSelectValueLabels,  // an axis's value-label list (a label's index: its position)
+  kSelectAttachSeries,  // a data index's series and point
+  kSelectAttachPoint,
   kSelectLimit = 256,
 };
 

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "3dctl.h"
+#include "xycolors.h"
 
 namespace tc3d {
 namespace {}  // namespace
@@ -267,6 +268,7 @@ TEST(ObjectModel, ObjectPropertiesRefuseWritesAndKnowTheirParent) {
       {"ChartArea.Axes(Y)", "ValueLabels"},
       {"ChartArea.Axes(Z)", "Title"},
       {"ChartArea.Axes(X).MajorGrid", "Style"},
+      {"ChartArea.Bar", "Colors"},
   };
   for (const auto &[owner, member] : kObjects) {
     SCOPED_TRACE(std::string(owner) + "." + member);
@@ -592,11 +594,19 @@ TEST(ObjectModel, LegendLabelsAreInsertedBeforeTheirIndexAndRenumbered) {
 TEST(ObjectModel, RemoveAllRedrawsOnce) {
   struct Case {
     const char *collection;
-    Variant add[2];
-    int count_args;
+    std::function<std::vector<Variant>(int)> add;  // the arguments of the i-th Add
   };
-  const Case cases[] = {{"ChartArea.Axes(X).ValueLabels", {Variant(1.0), Variant("label")}, 2},
-                        {"Legend.Labels", {Variant("label"), Variant()}, 1}};
+  const Case cases[] = {
+      {"ChartArea.Axes(X).ValueLabels",
+       [](int i) {
+         return std::vector<Variant>{Variant(i * 1.0), Variant("v")};
+       }},
+      {"Legend.Labels", [](int) { return std::vector<Variant>{Variant("label")}; }},
+      {"ChartArea.Bar.Colors",
+       [](int i) {
+         return std::vector<Variant>{Variant(i + 1), Variant(1), Variant(0xFF)};
+       }},
+  };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.collection);
     auto chart = Chart3D::create(std::make_shared<HeadlessHost>(), {300, 200});
@@ -608,15 +618,72 @@ TEST(ObjectModel, RemoveAllRedrawsOnce) {
     chart->refresh();
     ObjectRef items = object_at(chart, c.collection);
     for (int i = 0; i < 5; ++i) {
-      std::vector<Variant> args(c.add, c.add + c.count_args);
+      std::vector<Variant> args = c.add(i);
       items->invoke("Add", Invoke::Method, args);
     }
+    EXPECT_EQ(items->invoke("Count", Invoke::Get), Variant(5));
     const int before = redraws;
     items->invoke("RemoveAll", Invoke::Method);
     EXPECT_EQ(redraws, before + 1);
     EXPECT_EQ(items->invoke("Count", Invoke::Get), Variant(0));
     EXPECT_FALSE(chart->is_batched());
   }
+}
+
+ObjectRef cell_of(const ObjectRef &colors, int row, int column) {
+  Variant args[] = {Variant(row), Variant(column)};
+  return colors->invoke(kDispidValue, Invoke::Get, args).to_object();
+}
+
+ObjectRef add_color(const ObjectRef &colors, int row, int column, int color) {
+  Variant args[] = {Variant(row), Variant(column), Variant(color)};
+  return colors->invoke("Add", Invoke::Method, args).to_object();
+}
+
+// Rows and columns count from 1 (0: all of them); the engine's from 0 (-1).
+TEST(ObjectModel, DataColorsAreTheCellsOfTheColourList) {
+  constexpr int kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00, kYellow = 0x00FFFF;
+  auto chart = Chart3D::create();
+  Vex3dGraph *g = chart->graph();
+  ObjectRef colors = object_at(chart, "ChartArea.Bar.Colors");
+  ObjectRef cell = add_color(colors, 2, 3, kRed);
+  EXPECT_EQ(Vex3dGetXYColor(g, 1, 2), kRed);
+  EXPECT_EQ(cell->invoke("Color", Invoke::Get), Variant(kRed));
+  EXPECT_EQ(cell->invoke("Parent", Invoke::Get).to_object(), colors);
+  ObjectRef index = cell->invoke("DataIndex", Invoke::Get).to_object();
+  EXPECT_EQ(index->invoke("Row", Invoke::Get), Variant(2));
+  EXPECT_EQ(index->invoke("Column", Invoke::Get), Variant(3));
+  EXPECT_EQ(index->invoke("Parent", Invoke::Get).to_object(), cell);
+
+  ObjectRef column = add_color(colors, 0, 3, kBlue);
+  EXPECT_EQ(Vex3dGetXYColor(g, 4, 2), kBlue);
+  EXPECT_EQ(Vex3dGetXYColor(g, 1, 2), kBlue);  // the later assignment wins
+  EXPECT_EQ(column->invoke("DataIndex", Invoke::Get).to_object()->invoke("Row", Invoke::Get), Variant(0));
+  // Giving the cell a colour again keeps its object and moves it to the end.
+  EXPECT_EQ(add_color(colors, 2, 3, kGreen), cell);
+  EXPECT_EQ(Vex3dGetXYColor(g, 1, 2), kGreen);
+  EXPECT_EQ(enumerated(colors), (std::vector<ObjectRef>{column, cell}));
+  EXPECT_EQ(cell_of(colors, 2, 3), cell);
+  Variant yellow[] = {Variant(kYellow)};
+  cell->invoke("Color", Invoke::Put, yellow);
+  EXPECT_EQ(Vex3dGetXYColor(g, 1, 2), kYellow);
+
+  Variant two[] = {Variant(2)};
+  EXPECT_EQ(status_of([&] { index->invoke("Row", Invoke::Put, two); }), status_of(ErrorCode::tcErrorReadOnly));
+  EXPECT_EQ(status_of([&] { index->invoke("Column", Invoke::Put, two); }), status_of(ErrorCode::tcErrorReadOnly));
+  EXPECT_EQ(status_of([&] { cell_of(colors, 5, 5); }), status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(status_of([&] { add_color(colors, -1, 1, kRed); }), status_of(ErrorCode::tcErrorInvalidIndex));
+  EXPECT_EQ(status_of([&] { add_color(colors, 1, 1, -1); }), status_of(ErrorCode::tcErrorInvalidValue));
+  EXPECT_EQ(status_of([&] { add_color(colors, 1, 1, 0x1000000); }), status_of(ErrorCode::tcErrorInvalidValue));
+  Variant far[] = {Variant(9), Variant(9)};
+  EXPECT_EQ(status_of([&] { colors->invoke("Remove", Invoke::Method, far); }), status_of(ErrorCode::tcErrorNoSuchItem));
+  EXPECT_EQ(colors->invoke("Count", Invoke::Get), Variant(2));
+
+  Variant which[] = {Variant(2), Variant(3)};
+  colors->invoke("Remove", Invoke::Method, which);
+  EXPECT_EQ(Vex3dGetXYColor(g, 1, 2), kBlue);
+  EXPECT_EQ(colors->invoke("Count", Invoke::Get), Variant(1));
+  EXPECT_EQ(status_of([&] { cell->invoke("Color", Invoke::Get); }), status_of(ErrorCode::tcErrorNotConnected));
 }
 
 // Each change of a font object sends the whole font as text; the fonts start

@@ -19,6 +19,7 @@
 #include "output_state.h"
 #include "pngcomp.h"
 #include "raster_context.h"
+#include "svg_context.h"
 #include "vector_context.h"
 #include "w_render.h"
 
@@ -40,8 +41,15 @@ bool write_out(Vex3dGraph *g, const char *file, std::initializer_list<std::span<
 }
 
 // The page drawn into an SVG or PDF document in memory; empty on failure.
+// SVG is written by our own context, element by element; PDF by cairo's.
 std::vector<std::uint8_t> page_vector(Vex3dGraph *g, platform::VectorFormat format) {
   std::vector<std::uint8_t> bytes;
+  if (format == platform::VectorFormat::kSvg) {
+    platform::SvgContext svg(g->width, g->height);
+    if (svg.ok()) Vex3dDrawPage(g, &svg, VEX3D_CHANGE_ALL);
+    if (!svg.finish()) return {};
+    return std::vector<std::uint8_t>(svg.text().begin(), svg.text().end());
+  }
   auto doc = platform::VectorContext::to_stream(
       format,
       [&](const unsigned char *data, std::size_t size) {
