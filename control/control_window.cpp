@@ -19,6 +19,9 @@ bool ControlWindow::place_on_clipboard(const std::vector<vex3d::ClipboardItem> &
   return chart_.host().place_on_clipboard(items);
 }
 std::optional<std::string> ControlWindow::choose_printer() { return chart_.host().choose_printer(); }
+void ControlWindow::printing_started(const char *document) { chart_.host().printing_started(document); }
+bool ControlWindow::printing_cancelled() { return chart_.host().printing_cancelled(); }
+void ControlWindow::printing_ended(bool cancelled) { chart_.host().printing_ended(cancelled); }
 void ControlWindow::show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                                 const vex3d::WindowRect &changed) {
   chart_.host().show_pixels(pixels, width, height, stride, changed);

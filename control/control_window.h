@@ -22,6 +22,9 @@ class ControlWindow : public Vex3dWindow {
   void close() override {}
   bool place_on_clipboard(const std::vector<vex3d::ClipboardItem> &items) override;
   std::optional<std::string> choose_printer() override;
+  void printing_started(const char *document) override;
+  bool printing_cancelled() override;
+  void printing_ended(bool cancelled) override;
   void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                    const vex3d::WindowRect &changed) override;
 

@@ -46,6 +46,11 @@ class Host {
   // The print dialog: the printer chosen ("" for the default one), none when
   // the user cancelled.
   virtual std::optional<std::string> choose_printer() = 0;
+  // The abort dialog while a page prints (see the graph window's): none by
+  // default, which never cancels.
+  virtual void printing_started(const char *document) { (void)document; }
+  virtual bool printing_cancelled() { return false; }
+  virtual void printing_ended(bool cancelled) { (void)cancelled; }
 
   // ---- dialogs and the rest
   // Opens the modal property frame with these pages (in this order) under

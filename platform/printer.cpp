@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace vex3d::platform {
@@ -9,6 +10,9 @@ namespace {
 
 constexpr int kConnectMilliseconds = 5000;
 constexpr double kPointsPerHundredthMm = 72.0 / 2540.0;
+// A job is sent in pieces of this size, asking between them whether to go on.
+constexpr std::size_t kPiece = 64 * 1024;
+constexpr const char *kCancelled = "printing was cancelled";
 
 struct HttpClose {
   void operator()(http_t *http) const { httpClose(http); }
@@ -63,24 +67,37 @@ bool printer_page(const std::string &printer, PrinterPage &page, std::string &er
 }
 
 bool print_pdf(const std::string &printer, const std::string &title, std::span<const std::uint8_t> pdf,
-               std::string &error) {
-  const Connection http = connect(error);
+               std::string &error, const std::function<bool()> &cancelled) {
+  const auto stop = [&] { return cancelled && cancelled(); };
+  Connection http = connect(error);
   if (!http) return false;
   const Destination dest = destination(http.get(), printer, error);
   if (!dest) return false;
+  if (stop()) return error = kCancelled, false;
   const int job = cupsCreateJob(http.get(), dest->name, title.c_str(), 0, nullptr);
   if (job <= 0) {
     error = std::string("the printer refused the job: ") + cupsLastErrorString();
     return false;
   }
-  if (cupsStartDocument(http.get(), dest->name, job, title.c_str(), CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE ||
-      cupsWriteRequestData(http.get(), reinterpret_cast<const char *>(pdf.data()), pdf.size()) !=
-          HTTP_STATUS_CONTINUE ||
-      cupsFinishDocument(http.get(), dest->name) != IPP_STATUS_OK) {
-    error = std::string("the job could not be sent: ") + cupsLastErrorString();
-    cupsCancelJob2(http.get(), dest->name, job, 0);
+  const auto withdraw = [&](std::string why) {
+    error = std::move(why);
+    // A request cut short leaves its connection unusable: the job is
+    // withdrawn over a new one, before its document is complete.
+    http.reset();
+    std::string ignored;
+    if (const Connection again = connect(ignored)) cupsCancelJob2(again.get(), dest->name, job, 0);
     return false;
+  };
+  if (cupsStartDocument(http.get(), dest->name, job, title.c_str(), CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE)
+    return withdraw(std::string("the job could not be sent: ") + cupsLastErrorString());
+  for (std::size_t at = 0; at < pdf.size(); at += kPiece) {
+    if (stop()) return withdraw(kCancelled);
+    const std::size_t n = std::min(kPiece, pdf.size() - at);
+    if (cupsWriteRequestData(http.get(), reinterpret_cast<const char *>(pdf.data() + at), n) != HTTP_STATUS_CONTINUE)
+      return withdraw(std::string("the job could not be sent: ") + cupsLastErrorString());
   }
+  if (cupsFinishDocument(http.get(), dest->name) != IPP_STATUS_OK)
+    return withdraw(std::string("the job could not be sent: ") + cupsLastErrorString());
   return true;
 }
 

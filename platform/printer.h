@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -21,8 +22,10 @@ struct PrinterPage {
 // reason: no print server answers, no such printer, no default printer.
 bool printer_page(const std::string &printer, PrinterPage &page, std::string &error);
 
-// Prints a PDF document on the destination as one job titled `title`.
+// Prints a PDF document on the destination as one job titled `title`,
+// sent in pieces; `cancelled` is asked before the job and between the
+// pieces, and a job it stops is withdrawn ("printing was cancelled").
 bool print_pdf(const std::string &printer, const std::string &title, std::span<const std::uint8_t> pdf,
-               std::string &error);
+               std::string &error, const std::function<bool()> &cancelled = {});
 
 }  // namespace vex3d::platform

@@ -37,6 +37,17 @@ class HeadlessWindow : public Vex3dWindow {
     clipboard_ = items;
     return true;
   }
+  // The abort dialog of a window without a screen: its owner (a test) may
+  // press cancel at the n-th question.
+  void printing_started(const char *document) override {
+    printing_ = document;
+    questions_ = 0;
+  }
+  bool printing_cancelled() override { return ++questions_, cancel_at_ > 0 && questions_ >= cancel_at_; }
+  void printing_ended(bool cancelled) override {
+    printing_.clear();
+    ended_cancelled_ = cancelled;
+  }
 
   // ---- for the owner
   void set_size(int width, int height) { size_ = WindowSize{width, height}; }
@@ -54,10 +65,20 @@ class HeadlessWindow : public Vex3dWindow {
   int shows() const { return shows_; }
   bool closed() const { return closed_; }
   void give_clipboard() { has_clipboard_ = true; }
+  // Cancels printing when the abort dialog is asked for the n-th time (0: never).
+  void cancel_printing_at(int question) { cancel_at_ = question; }
+  // The document printing now ("" when none), the questions asked, and
+  // whether the last printing ended cancelled.
+  const std::string &printing() const { return printing_; }
+  int questions() const { return questions_; }
+  bool ended_cancelled() const { return ended_cancelled_; }
   const std::vector<ClipboardItem> &clipboard() const { return clipboard_; }
 
  private:
   bool has_clipboard_ = false;
+  std::string printing_;
+  int cancel_at_ = 0, questions_ = 0;
+  bool ended_cancelled_ = false;
   std::vector<ClipboardItem> clipboard_;
   WindowSize size_;
   std::string title_;

@@ -104,6 +104,15 @@ struct Vex3dWindow {
   // none when the user cancelled. A host without a dialog (the default)
   // prints on the default destination.
   virtual std::optional<std::string> choose_printer() { return std::string(); }
+  // The host's abort dialog while a page prints ("Abort", over the window,
+  // its close item disabled): shown when printing starts; asked between the
+  // steps of printing, when the host also handles its pending events so the
+  // window keeps painting; true once the user pressed its cancel button,
+  // and the job is then withdrawn; closed when printing ends unless the
+  // cancel button closed it. A host without one (the default) never cancels.
+  virtual void printing_started(const char *document) { (void)document; }
+  virtual bool printing_cancelled() { return false; }
+  virtual void printing_ended(bool cancelled) { (void)cancelled; }
 
   // The graph attached to this window (set while attached).
   Vex3dGraph *graph = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -116,6 +117,49 @@ TEST_F(Printing, APagePrintedOnAPrivateServerShowsTheChart) {
   vex3d::platform::Bitmap page;
   ASSERT_TRUE(vex3d::platform::read_png(path("page.png"), page));
   EXPECT_LE(external::differing_share(reference->pixels(), page.view(), 48), 0.10);
+}
+
+std::string command_output(const std::string &command) {
+  std::string out;
+  if (FILE *p = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, p)) out += buffer;
+    pclose(p);
+  }
+  return out;
+}
+
+// The abort dialog stands while the page prints; cancelling it before the
+// job or while it is sent withdraws the job, and the next job prints.
+TEST_F(Printing, CancellingTheAbortDialogWithdrawsTheJob) {
+  if (!external::have("cupsd") || !external::have("lpadmin"))
+    GTEST_SKIP() << "cupsd or lpadmin is not installed";
+  ASSERT_TRUE(start()) << "the private print server did not start";
+  HeadlessWindow window(kWidth, kHeight);
+  ASSERT_TRUE(Vex3dAttachWindow(graph.get(), &window));
+  Vex3dSetValues(graph.get(), VEX3D_DEBUG, 1, 0);
+  MessageCapture said;
+  // Asked first before the job is made, then before each piece is sent.
+  for (const int question : {1, 2}) {
+    window.cancel_printing_at(question);
+    said.clear();
+    EXPECT_FALSE(Vex3dPrint(graph.get(), VEX3D_FORMAT_BITMAP, VEX3D_SCALE_NONE, 0, 0, 0, 0)) << question;
+    EXPECT_TRUE(said.contains("printing was cancelled")) << said.all();
+    EXPECT_EQ(window.questions(), question);
+    EXPECT_TRUE(window.ended_cancelled());
+    EXPECT_EQ(window.printing(), "") << "the dialog is closed";
+  }
+  window.cancel_printing_at(0);
+  ASSERT_TRUE(Vex3dPrint(graph.get(), VEX3D_FORMAT_BITMAP, VEX3D_SCALE_NONE, 0, 0, 0, 0)) << said.all();
+  EXPECT_FALSE(window.ended_cancelled());
+  EXPECT_GE(window.questions(), 2) << "asked before the job and before its piece";
+  // The first cancel made no job; the second made job 1 and withdrew it, so
+  // the page that printed is job 2, and nothing of job 1 reached the queue.
+  ASSERT_TRUE(wait_for(job_file(2))) << "the job after the cancelled ones did not print";
+  EXPECT_FALSE(std::filesystem::exists(job_file(1)));
+  // Withdrawn, not left waiting for its document.
+  EXPECT_EQ(command_output("lpstat -W not-completed -o"), "");
+  Vex3dDetachWindow(graph.get());
 }
 
 }  // namespace

@@ -122,6 +122,17 @@ extern "C" int Vex3dPrintOn(Vex3dGraph *graph, const char *printer, int format, 
     int w = 0, h = 0;
     Vex3dScaledExtent(scale, graph->width, graph->height, box_width, box_height, &w, &h);
 
+    // The abort dialog stands from here to the end; the user may cancel
+    // while the page is drawn or sent.
+    struct AbortDialog {
+      Vex3dWindow *window;
+      bool cancelled = false;
+      bool asked() { return cancelled = cancelled || (window && window->printing_cancelled()); }
+      ~AbortDialog() {
+        if (window) window->printing_ended(cancelled);
+      }
+    } dialog{graph->window};
+    if (dialog.window) dialog.window->printing_started(kDocumentName);
     std::vector<std::uint8_t> pdf;
     {
       auto doc = platform::VectorContext::to_stream(
@@ -136,7 +147,7 @@ extern "C" int Vex3dPrintOn(Vex3dGraph *graph, const char *printer, int format, 
       if (!doc || !draw_mapped(graph, *doc, to) || !doc->finish())
         return export_failed(graph, "cannot draw the page for the printer");
     }
-    if (!platform::print_pdf(page.printer, kDocumentName, pdf, error))
+    if (!platform::print_pdf(page.printer, kDocumentName, pdf, error, [&] { return dialog.asked(); }))
       return export_failed(graph, "cannot print on " + page.printer + ": " + error);
     return 1;
   });
