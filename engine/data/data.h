@@ -12,6 +12,7 @@
 #ifndef TORVANE3D_DATA_H
 #define TORVANE3D_DATA_H
 
+#include "out_file.h"
 #include "types.h"
 
 #ifdef __cplusplus
@@ -51,6 +52,10 @@ Vex3dData *Vex3dDataReadWithLine(const char *file, char *error, int *line);
 /* Writes a data set in the form the reader reads; 1 on success, 0 on
  * failure with the reason routed as for the reader. */
 int Vex3dDataWrite(const Vex3dData *data, const char *file, char *error);
+/* The same into an open output (out_file.h), which the caller commits; 0,
+ * with the output failed for the reason, when the data set is missing or
+ * lacks arrays its layout needs. */
+int Vex3dDataWriteTo(const Vex3dData *data, Vex3dOutputFile *out);
 
 /* Room an error buffer given to the file readers and writers must have. */
 #define VEX3D_ERROR_SIZE 1024

@@ -198,3 +198,13 @@ extern "C" int Vex3dDataWrite(const Vex3dData *data, const char *file, char *err
     return written ? 1 : 0;
   });
 }
+
+extern "C" int Vex3dDataWriteTo(const Vex3dData *data, Vex3dOutputFile *out) {
+  return guarded(__func__, [&]() -> int {
+    if (!out) return 0;
+    std::string refusal;
+    if (write_data(*out, data, refusal)) return 1;
+    out->fail(refusal);
+    return 0;
+  });
+}

@@ -13,6 +13,7 @@
 #include "ctable.h"
 #include "data.h"
 #include "dtable.h"
+#include "out_file.h"
 #include "page.h"
 #include "restable.h"
 #include "xycolors.h"
@@ -30,6 +31,7 @@ struct RecordDeleter {
   void operator()(Vex3dContourStyle **styles) const { Vex3dFreeContourStyles(styles); }
   void operator()(Vex3dXYColor **colors) const { Vex3dFreeXYColors(colors); }
   void operator()(Vex3dDrawContext *context) const { Vex3dDestroyDrawContext(context); }
+  void operator()(Vex3dOutputFile *out) const { Vex3dCloseOutputFile(out); }
 };
 
 using GraphPtr = std::unique_ptr<Vex3dGraph, RecordDeleter>;
@@ -40,6 +42,7 @@ using DistnTablePtr = std::unique_ptr<Vex3dDistnTable, RecordDeleter>;
 using ContourStylesPtr = std::unique_ptr<Vex3dContourStyle *, RecordDeleter>;
 using XYColorsPtr = std::unique_ptr<Vex3dXYColor *, RecordDeleter>;
 using DrawContextPtr = std::unique_ptr<Vex3dDrawContext, RecordDeleter>;
+using OutputFilePtr = std::unique_ptr<Vex3dOutputFile, RecordDeleter>;
 
 }  // namespace vex3d
 

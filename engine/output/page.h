@@ -40,6 +40,9 @@ const uint32_t *Vex3dRasterContextPixels(Vex3dDrawContext *context, int *width, 
 /* Writes a raster context's pixels as a PNG file, whole or not at all; false
  * with the reason in `error` (VEX3D_ERROR_SIZE bytes, may be null). */
 int Vex3dWriteRasterPng(Vex3dDrawContext *context, const char *file, char *error);
+/* The same into an open output (out_file.h), which the caller commits; 0,
+ * with the output failed, for another kind of context or a failed write. */
+int Vex3dWriteRasterPngTo(Vex3dDrawContext *context, Vex3dOutputFile *out);
 
 /* ---- The page -------------------------------------------------------------- */
 

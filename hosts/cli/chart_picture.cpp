@@ -15,7 +15,6 @@
 #include "messages.h"
 #include "output.h"
 #include "page.h"
-#include "png_file.h"
 #include "restable.h"
 #include "steps.h"
 
@@ -139,7 +138,7 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart) {
   return true;
 }
 
-bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out) {
+bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, Vex3dOutputFile *out) {
   const vex3d::DrawContextPtr raster(Vex3dCreateRasterContext(o.width, o.height));
   if (!raster) {
     std::fprintf(stderr, "torvane3d %s: cannot make a %dx%d picture\n", name, o.width, o.height);
@@ -147,10 +146,8 @@ bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *nam
   }
   say(warnings_in(messages_of(graph, [&] { Vex3dDrawPage(graph, raster.get(), VEX3D_CHANGE_ALL); })));
   if (!out) return true;
-  vex3d::platform::ImageView pixels;
-  pixels.pixels = Vex3dRasterContextPixels(raster.get(), &pixels.width, &pixels.height, &pixels.stride);
-  vex3d::platform::write_png(*out, pixels);
-  return commit_output(*out, name, o.out);
+  Vex3dWriteRasterPngTo(raster.get(), out);
+  return commit_output(out, name, o.out);
 }
 
 int run_picture_command(const PictureCommand &command, std::span<char *const> args) {
@@ -164,8 +161,7 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
     {
       // A target that cannot be written, or is one of the inputs, is
       // refused before any work; the export writes it whole or not at all.
-      vex3d::platform::OutputFile check;
-      if (!open_output(check, name, o.out, input_files(o))) return 1;
+      if (!open_output(name, o.out, input_files(o))) return 1;
     }
     Chart chart;
     if (!make_chart(name, o, chart)) return 1;
@@ -174,12 +170,12 @@ int run_picture_command(const PictureCommand &command, std::span<char *const> ar
   }
   // Opened first: a target that cannot be written, or is one of the inputs,
   // is refused before any work. Written whole or not at all.
-  vex3d::platform::OutputFile out;
-  if (!open_output(out, name, o.out, input_files(o))) return 1;
+  const vex3d::OutputFilePtr out = open_output(name, o.out, input_files(o));
+  if (!out) return 1;
   Chart chart;
   if (!make_chart(name, o, chart)) return 1;
   if (command.cube_only) Vex3dSetPlotCubeOnly(chart.graph.get(), 1);
-  return draw_page_picture(chart.graph.get(), o, name, &out) ? 0 : 1;
+  return draw_page_picture(chart.graph.get(), o, name, out.get()) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

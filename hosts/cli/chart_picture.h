@@ -49,7 +49,7 @@ bool make_chart(const char *name, const ChartOptions &o, Chart &chart);
 // every picture command does, which lays the page out and computes the view;
 // with `out` (opened on o.out) writes the picture as a PNG file into it and
 // commits it. False after a message.
-bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, vex3d::platform::OutputFile *out);
+bool draw_page_picture(Vex3dGraph *graph, const ChartOptions &o, const char *name, Vex3dOutputFile *out);
 
 struct PictureCommand {
   const char *name;  // the sub-command, for its messages

@@ -11,7 +11,6 @@
 #include "commands.h"
 #include "contour.h"
 #include "data.h"
-#include "data_file.h"
 #include "engine_ptr.h"
 #include "levels.h"
 #include "messages.h"
@@ -69,8 +68,8 @@ int run_contours(std::span<char *const> args) {
   Options o;
   if (!parse(args, o)) return 2;
   if (o.debug) start_messages(true);
-  vex3d::platform::OutputFile out;
-  if (!open_output(out, "contours", o.out, input_files(o))) return 1;
+  const vex3d::OutputFilePtr out = open_output("contours", o.out, input_files(o));
+  if (!out) return 1;
 
   const vex3d::DataPtr data(read_data("contours", o.file));
   if (!data) return 1;
@@ -95,9 +94,8 @@ int run_contours(std::span<char *const> args) {
       std::fprintf(stderr, "torvane3d contours: no levels between %d and %d\n", o.first, last);
     return 1;
   }
-  std::string refusal;
-  if (!vex3d::write_data(out, lines.get(), refusal)) out.fail(refusal);
-  if (!commit_output(out, "contours", o.out)) return 1;
+  Vex3dDataWriteTo(lines.get(), out.get());
+  if (!commit_output(out.get(), "contours", o.out)) return 1;
   // Which level each series holds: the levels as Vex3dDataContours picked
   // them; beside the lines when they go to standard output.
   std::FILE *summary = std::string(o.out) == kStandardOutputName ? stderr : stdout;

@@ -144,13 +144,13 @@ int run_pick(std::span<char *const> args) {
   PickOptions o;
   if (!parse(args, o)) return 2;
   if (o.debug) start_messages(true);
-  vex3d::platform::OutputFile out;
-  if (o.out && !open_output(out, kName, o.out, input_files(o))) return 1;
+  vex3d::OutputFilePtr out;
+  if (o.out && !(out = open_output(kName, o.out, input_files(o)))) return 1;
   Chart chart;
   if (!make_chart(kName, o, chart)) return 1;
   // The picks read the view and the projected grid that drawing the page
   // left: the page is drawn as render draws it.
-  if (!draw_page_picture(chart.graph.get(), o, kName, o.out ? &out : nullptr)) return 1;
+  if (!draw_page_picture(chart.graph.get(), o, kName, out.get())) return 1;
   answer(chart.graph.get(), o);
   return 0;
 }

@@ -1,52 +1,24 @@
 // torvane3d sheet -o OUT.png [--svg OUT.svg]: the sheet of the drawing
-// operations (operations_sheet.h), drawn into a raster context written as a
-// PNG file and, when asked, drawn again into an SVG file, so that a person
-// can compare what the back end makes of each operation in both.
+// operations (sheets.h), written as a PNG file and, when asked, drawn again
+// into an SVG file, so that a person can compare what the back end makes of
+// each operation in both.
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "commands.h"
-#include "engine_ptr.h"
-#include "operations_sheet.h"
 #include "output.h"
-#include "png_file.h"
-#include "raster_context.h"
-#include "restable.h"
-#include "vector_context.h"
-#include "w_render.h"
+#include "sheets.h"
 
 namespace torvane3d_cli {
 namespace {
 
 constexpr const char *kUsage = "usage: torvane3d sheet -o OUT.png [--svg OUT.svg]\n";
 
-void draw_into(vex3d::platform::DrawContext &context) {
-  const vex3d::GraphPtr graph(Vex3dCreateGraph());
-  if (!graph) return;
-  const vex3d::CurrentContextScope current(graph.get(), &context);
-  vex3d::prepare_context(graph.get());
-  draw_operations_sheet(graph.get());
-}
-
-bool write_png_sheet(const char *out) {
-  vex3d::platform::OutputFile file;
-  if (!open_output(file, "sheet", out)) return false;
-  vex3d::platform::RasterContext raster(kSheetWidth, kSheetHeight);
-  draw_into(raster);
-  if (!raster.ok()) file.fail("cannot draw the sheet");
-  vex3d::platform::write_png(file, raster.pixels());
-  return commit_output(file, "sheet", out);
-}
-
-bool write_svg_sheet(const char *out) {
-  vex3d::platform::OutputFile file;
-  if (!open_output(file, "sheet", out)) return false;
-  auto svg =
-      vex3d::platform::VectorContext::to_output(vex3d::platform::VectorFormat::kSvg, file, kSheetWidth, kSheetHeight);
-  if (svg->ok()) draw_into(*svg);
-  if (!svg->finish()) file.fail("cannot complete the SVG document");
-  return commit_output(file, "sheet", out);
+bool write_sheet(const char *out, bool svg) {
+  const vex3d::OutputFilePtr file = open_output("sheet", out);
+  if (!file) return false;
+  Vex3dWriteSheet(Vex3dSheetOperations, svg ? 1 : 0, file.get());
+  return commit_output(file.get(), "sheet", out);
 }
 
 }  // namespace
@@ -68,8 +40,8 @@ int run_sheet(std::span<char *const> args) {
     std::fprintf(stderr, "%s", kUsage);
     return 2;
   }
-  if (!write_png_sheet(png)) return 1;
-  if (svg && !write_svg_sheet(svg)) return 1;
+  if (!write_sheet(png, false)) return 1;
+  if (svg && !write_sheet(svg, true)) return 1;
   return 0;
 }
 

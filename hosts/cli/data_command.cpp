@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "data_file.h"
+#include "data.h"
 #include "output.h"
 
 namespace torvane3d_cli {
@@ -76,17 +76,16 @@ void EngineMessages::sink(const char *message, void *user) {
 int run_data_command(const DataCommand &c, std::span<char *const> args) {
   Parsed p;
   if (!parse(c, args, p) || (c.check && !c.check())) return 2;
-  vex3d::platform::OutputFile out;
-  if (!open_output(out, c.name, p.out, {p.file})) return 1;
+  const vex3d::OutputFilePtr out = open_output(c.name, p.out, {p.file});
+  if (!out) return 1;
   vex3d::DataPtr data(read_data(c.name, p.file));
   if (!data) return 1;
   if (!c.make(data) || !data) {
     std::fprintf(stderr, "torvane3d %s: nothing written\n", c.name);
     return 1;
   }
-  std::string refusal;
-  if (!vex3d::write_data(out, data.get(), refusal)) out.fail(refusal);
-  return commit_output(out, c.name, p.out) ? 0 : 1;
+  Vex3dDataWriteTo(data.get(), out.get());
+  return commit_output(out.get(), c.name, p.out) ? 0 : 1;
 }
 
 }  // namespace torvane3d_cli

@@ -8,9 +8,8 @@
 namespace torvane3d_cli {
 namespace {
 
-bool report(const vex3d::platform::OutputFile &out, const char *command, const char *path) {
-  std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", command, path, out.error().c_str());
-  return false;
+void report(const char *error, const char *command, const char *path) {
+  std::fprintf(stderr, "torvane3d %s: cannot write %s: %s\n", command, path, error);
 }
 
 }  // namespace
@@ -28,14 +27,22 @@ std::vector<std::string> input_files(const CommonArgs &args) {
   return files;
 }
 
-bool open_output(vex3d::platform::OutputFile &out, const char *command, const char *path,
-                 const std::vector<std::string> &inputs) {
-  const bool opened = std::strcmp(path, kStandardOutputName) == 0 ? out.open_standard_output() : out.open(path, inputs);
-  return opened || report(out, command, path);
+vex3d::OutputFilePtr open_output(const char *command, const char *path, const std::vector<std::string> &inputs) {
+  char error[VEX3D_ERROR_SIZE] = "";
+  std::vector<const char *> names;
+  for (const std::string &input : inputs) names.push_back(input.c_str());
+  names.push_back(nullptr);
+  vex3d::OutputFilePtr out(std::strcmp(path, kStandardOutputName) == 0 ? Vex3dOpenStandardOutput(error)
+                                                                        : Vex3dOpenOutputFile(path, names.data(), error));
+  if (!out) report(error, command, path);
+  return out;
 }
 
-bool commit_output(vex3d::platform::OutputFile &out, const char *command, const char *path) {
-  return out.commit() || report(out, command, path);
+bool commit_output(Vex3dOutputFile *out, const char *command, const char *path) {
+  char error[VEX3D_ERROR_SIZE] = "";
+  if (Vex3dCommitOutputFile(out, error)) return true;
+  report(error, command, path);
+  return false;
 }
 
 }  // namespace torvane3d_cli

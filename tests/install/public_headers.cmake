@@ -12,16 +12,9 @@ set(still_internal
   "bench/contour_bench.cpp=contour_result.h"
   "bench/raster_bench.cpp=raster_context.h,w_render.h"
   "bench/view_bench.cpp=gl.h,graph.h"
-  "hosts/cli/chart_picture.cpp=png_file.h"
-  "hosts/cli/cmd_contours.cpp=data_file.h,levels.h"
+  "hosts/cli/cmd_contours.cpp=levels.h"
   "hosts/cli/cmd_data.cpp=graph.h,validate.h"
-  "hosts/cli/cmd_levels.cpp=levels.h,styles.h"
-  "hosts/cli/cmd_sheet.cpp=png_file.h,raster_context.h,vector_context.h,w_render.h"
-  "hosts/cli/cmd_specimen.cpp=png_file.h,raster_context.h,w_render.h"
-  "hosts/cli/data_command.cpp=data_file.h"
-  "hosts/cli/operations_sheet.cpp=convert.h,enumerations.h,graph.h,image_picture.h,picture.h,shades.h,w_render.h"
-  "hosts/cli/output.h=output_file.h"
-  "hosts/cli/specimen_sheet.cpp=convert.h,enumerations.h,graph.h,text3d.h,w_render.h")
+  "hosts/cli/cmd_levels.cpp=levels.h,styles.h")
 
 # Header names inside the layers and the platform; the control layer's own
 # headers (some share a name with an engine header) are the control's to rule.

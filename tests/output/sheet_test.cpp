@@ -1,4 +1,4 @@
-// The sheet of the drawing operations (torvane3d sheet): it goes through
+// The check sheet of the drawing operations (sheets.h): it goes through
 // every slot of the operation table, and it looks as reviewed.
 #include <gtest/gtest.h>
 
@@ -78,22 +78,22 @@ Vex3dDrawOps counting_table(const Vex3dDrawOps &real) {
 
 TEST(OperationsSheet, GoesThroughEverySlotOfTheTable) {
   GraphPtr graph = make_graph();
-  vex3d::platform::RasterContext raster(torvane3d_cli::kSheetWidth, torvane3d_cli::kSheetHeight);
+  vex3d::platform::RasterContext raster(vex3d::kSheetWidth, vex3d::kSheetHeight);
   const vex3d::CurrentContextScope current(graph.get(), &raster);
   const Vex3dDrawOps counting = counting_table(*graph->draw_ops);
   graph->draw_ops = &counting;
-  torvane3d_cli::draw_operations_sheet(graph.get());
+  vex3d::draw_operations_sheet(graph.get());
   graph->draw_ops = g_real;
   for (std::size_t slot = 0; slot < g_calls.size(); ++slot) EXPECT_GT(g_calls[slot], 0) << "slot " << slot;
 }
 
 TEST(OperationsSheet, Golden) {
   GraphPtr graph = make_graph();
-  vex3d::platform::RasterContext raster(torvane3d_cli::kSheetWidth, torvane3d_cli::kSheetHeight);
+  vex3d::platform::RasterContext raster(vex3d::kSheetWidth, vex3d::kSheetHeight);
   {
     const vex3d::CurrentContextScope current(graph.get(), &raster);
     vex3d::prepare_context(graph.get());
-    torvane3d_cli::draw_operations_sheet(graph.get());
+    vex3d::draw_operations_sheet(graph.get());
   }
   // Lines, arcs, text and stretched pictures are antialiased or filtered.
   EXPECT_TRUE(golden::matches("operations_sheet", raster, golden::kAntialiased));

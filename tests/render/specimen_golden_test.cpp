@@ -1,4 +1,4 @@
-// The specimen sheet of torvane3d against its reviewed golden image
+// The specimen sheet of the fonts of 3D text against its reviewed golden image
 // (tests/golden/specimen.png).
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@ constexpr golden::Tolerance kOutlineText{"outline text", 64, 0.002};
 
 TEST(SpecimenSheet, Golden) {
   GraphPtr graph = make_graph();
-  vex3d::platform::RasterContext raster(torvane3d_cli::kSpecimenWidth, torvane3d_cli::kSpecimenHeight);
+  vex3d::platform::RasterContext raster(vex3d::kSpecimenWidth, vex3d::kSpecimenHeight);
   {
     const vex3d::CurrentContextScope current(graph.get(), &raster);
-    torvane3d_cli::draw_specimen(graph.get());
+    vex3d::draw_specimen(graph.get());
   }
   EXPECT_TRUE(golden::matches("specimen", raster, kOutlineText));
 }

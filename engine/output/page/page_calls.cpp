@@ -78,6 +78,18 @@ extern "C" int Vex3dWriteRasterPng(Vex3dDrawContext *context, const char *file, 
   });
 }
 
+extern "C" int Vex3dWriteRasterPngTo(Vex3dDrawContext *context, Vex3dOutputFile *out) {
+  return guarded(__func__, [&]() -> int {
+    if (!out) return 0;
+    auto *raster = dynamic_cast<platform::RasterContext *>(context);
+    if (!raster) {
+      out->fail("not a raster picture");
+      return 0;
+    }
+    return platform::write_png(*out, raster->pixels()) ? 1 : 0;
+  });
+}
+
 extern "C" void Vex3dDrawPage(Vex3dGraph *graph, Vex3dDrawContext *context, int mask) {
   guarded(__func__, [&] {
     if (!graph || !context) return;

@@ -11,7 +11,7 @@
 #include "text3d.h"
 #include "w_render.h"
 
-namespace torvane3d_cli {
+namespace vex3d {
 namespace {
 
 using vex3d::PlacementMatrix;
@@ -128,4 +128,4 @@ void draw_specimen(Vex3dGraph *graph) {
   draw_rows(graph, tilted, kTiltedTop, sample_scale);
 }
 
-}  // namespace torvane3d_cli
+}  // namespace vex3d

@@ -7,7 +7,7 @@
 
 #include "restable.h"
 
-namespace torvane3d_cli {
+namespace vex3d {
 
 inline constexpr int kSheetWidth = 1200, kSheetHeight = 1090;
 
@@ -15,4 +15,4 @@ inline constexpr int kSheetWidth = 1200, kSheetHeight = 1090;
 // context, which is at least kSheetWidth x kSheetHeight pixels.
 void draw_operations_sheet(Vex3dGraph *graph);
 
-}  // namespace torvane3d_cli
+}  // namespace vex3d

@@ -5,7 +5,7 @@
 
 #include "restable.h"
 
-namespace torvane3d_cli {
+namespace vex3d {
 
 inline constexpr int kSpecimenWidth = 1500, kSpecimenHeight = 1300;
 
@@ -13,4 +13,4 @@ inline constexpr int kSpecimenWidth = 1500, kSpecimenHeight = 1300;
 // kSpecimenWidth x kSpecimenHeight pixels.
 void draw_specimen(Vex3dGraph *graph);
 
-}  // namespace torvane3d_cli
+}  // namespace vex3d

@@ -13,7 +13,7 @@
 #include "shades.h"
 #include "w_render.h"
 
-namespace torvane3d_cli {
+namespace vex3d {
 namespace {
 
 using vex3d::FontRecord;
@@ -356,4 +356,4 @@ void draw_operations_sheet(Vex3dGraph *graph) {
   s.title(20, 28, "The drawing operations of the back end");
 }
 
-}  // namespace torvane3d_cli
+}  // namespace vex3d
