@@ -143,7 +143,9 @@ TEST(GetAndSetStyle, RefuseIndexesOutsideTheTableOrTheZones) {
     MessageCapture capture;
     const Vex3dContourStyle *got = get_cstyle(graph.get(), c.index, c.by_level);
     set_cstyle(graph.get(), c.index, &changed, c.by_level);
-    if (c.by_level) EXPECT_EQ(Vex3dLevelStyleIndex(graph.get(), c.index) >= 0, c.valid);
+    if (c.by_level) {
+      EXPECT_EQ(Vex3dLevelStyleIndex(graph.get(), c.index) >= 0, c.valid);
+    }
     if (c.valid) {
       EXPECT_NE(got, nullptr);
       EXPECT_EQ(capture.all(), "");
