@@ -1,6 +1,7 @@
 #include "object.h"
 
 #include <atomic>
+#include <cmath>
 #include <new>
 #include <vector>
 
@@ -19,15 +20,21 @@ std::atomic<long> g_live_objects{0};
 }
 
 // Converts once to find a mismatch before anything changes; enumerations
-// are checked against their value set.
+// are checked against their value set. A double that is not finite is out of
+// range for every member: the engine refuses such values, and a write it
+// ignored must not be reported as done.
 void check_value(const TypeRef &type, const Variant &v) {
   switch (type.kind) {
     case Kind::Bool: v.to_bool(); break;
     case Kind::Int16: v.to_int16(); break;
     case Kind::Int32:
     case Kind::Color: v.to_int32(); break;
-    case Kind::Float: v.to_float(); break;
-    case Kind::Double: v.to_double(); break;
+    case Kind::Float:
+      if (!std::isfinite(v.to_float())) raise(ErrorCode::tcErrorOutOfRange);
+      break;
+    case Kind::Double:
+      if (!std::isfinite(v.to_double())) raise(ErrorCode::tcErrorOutOfRange);
+      break;
     case Kind::String: v.to_string(); break;
     case Kind::Font:
       if (v.type() != VarType::Object) v.to_string();

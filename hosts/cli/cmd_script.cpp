@@ -1,17 +1,21 @@
-// torvane3d script [--load FILE.tc3] [--size WxH] [FILE|-]: runs statements
-// on a new control (see script/script_runner.h).
+// torvane3d script [--load FILE.tc3] [--data DATAFILE] [--size WxH] [-o FILE.png] [FILE|-]:
+// runs statements on a new control (see script/script_runner.h), given the
+// data file's surface first when there is one; -o then saves the page as
+// PNG, as the script's own SaveImageAsPng would.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 
 #include "commands.h"
+#include "engine_ptr.h"
 #include "script/script_runner.h"
+#include "steps.h"
 
 namespace torvane3d_cli {
 
 int run_script(std::span<char *const> args) {
-  const char *file = nullptr;
+  const char *file = nullptr, *picture = nullptr, *data_file = nullptr;
   tc3d::ControlExtent extent{800, 600};
   for (std::size_t i = 0; i < args.size(); ++i) {
     const char *a = args[i];
@@ -21,6 +25,10 @@ int run_script(std::span<char *const> args) {
         std::fprintf(stderr, "torvane3d script: --size wants WxH, each side 1 to 8192\n");
         return 2;
       }
+    } else if (!std::strcmp(a, "--data") && i + 1 < args.size()) {
+      data_file = args[++i];
+    } else if (!std::strcmp(a, "-o") && i + 1 < args.size()) {
+      picture = args[++i];
     } else if (!std::strcmp(a, "--load") && i + 1 < args.size()) {
       std::fprintf(stderr, "torvane3d script: loading a saved chart (%s) is not available in this build\n", args[++i]);
       return 1;
@@ -39,13 +47,24 @@ int run_script(std::span<char *const> args) {
       return 1;
     }
   }
+  // The data set stays with the command while the control draws it.
+  vex3d::DataPtr data;
+  if (data_file) {
+    data.reset(read_data("script", data_file));
+    if (!data) return 1;
+  }
   try {
     auto chart = tc3d::Chart3D::create(nullptr, extent);
     chart->set_extent(extent.width, extent.height);
     chart->open_window();
+    if (data && !set_surface_data(chart->graph(), data.get(), "script", data_file)) return 1;
     ScriptRunner runner(chart, std::cout, std::cerr);
     const int failures = runner.run(in.is_open() ? static_cast<std::istream &>(in) : std::cin);
     std::cout.flush();
+    if (picture && !chart->save_image_as_png(picture, false)) {
+      std::fprintf(stderr, "torvane3d script: cannot write %s\n", picture);
+      return 1;
+    }
     return failures ? 1 : 0;
   } catch (const tc3d::Error &e) {
     std::fprintf(stderr, "torvane3d script: %s\n", e.description().c_str());

@@ -45,7 +45,7 @@ std::span<const Command> commands() {
       {"specimen", "-o OUT.png", "draw every font of 3D text, flat and tilted, into a PNG sheet", run_specimen},
       {"sheet", "-o OUT.png [--svg OUT.svg]",
        "draw every drawing operation of the back end, labelled, into a PNG sheet (and an SVG one)", run_sheet},
-      {"script", "[--load FILE.tc3] [--size WxH] [FILE|-]",
+      {"script", "[--load FILE.tc3] [--data DATAFILE] [--size WxH] [-o FILE.png] [FILE|-]",
        "run statements on a new control by name: PATH = VALUE, print PATH, PATH(ARGS), on EVENT print", run_script},
       {"typelib", "",
        "print the type library: every class of the object model with its members and identifiers, "

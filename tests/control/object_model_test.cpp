@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -149,7 +150,8 @@ const PropertyCase kCases[] = {
     // The view.
     {"ChartArea.View3D", "Perspective", "PERSPECTIVE_DEPTH", Engine::Double, 2.5, 1.0, 1.0, 0.5,
      ErrorCode::tcErrorOutOfRange},
-    {"ChartArea.View3D", "XRotation", "XROTATION", Engine::Double, 45.0, 30.0, 30.0},
+    {"ChartArea.View3D", "XRotation", "XROTATION", Engine::Double, 45.0, 30.0, 30.0, std::nan(""),
+     ErrorCode::tcErrorOutOfRange},
     {"ChartArea.View3D", "YRotation", "YROTATION", Engine::Double, 0.0, 10.0, 10.0},
     {"ChartArea.View3D", "ZRotation", "ZROTATION", Engine::Double, 45.0, 120.0, 120.0},
     {"ChartArea.Viewport", "IsNormalized", "VIEW_NORMALIZED", Engine::Int, true, false, 0},
@@ -177,7 +179,8 @@ const PropertyCase kCases[] = {
     {"ChartArea.Axes(Y).Title", "Text", "YAXIS_TITLE", Engine::Text, "", "Depth", "Depth"},
     {"ChartArea.Axes(Z).Title", "Text", "ZAXIS_TITLE", Engine::Text, "", "Height", "Height"},
     // Bounds: setting the value makes it the host's.
-    {"ChartArea.Axes(X).Min", "Value", "XMIN", Engine::Double, Variant(), 5.0, 5.0},
+    {"ChartArea.Axes(X).Min", "Value", "XMIN", Engine::Double, Variant(), 5.0, 5.0, HUGE_VAL,
+     ErrorCode::tcErrorOutOfRange},
     {"ChartArea.Axes(Y).Max", "Value", "YMAX", Engine::Double, Variant(), -2.0, -2.0},
     {"ChartArea.Axes(Z).Max", "IsDefault", "ZMAX_USE_DEFAULT", Engine::Int, true, false, 0},
     // Grid lines: a plane bit each, the style's fields.
