@@ -147,7 +147,12 @@ void Chart3D::close_window() {
 }
 
 void Chart3D::paint(const vex3d::WindowRect *update) {
-  if (window_) Vex3dWindowPaint(window_.get(), update);
+  if (!window_) return;
+  if (!web_page_) web_page_ = host_->in_web_page();
+  // In a web page every paint covers the whole client area; elsewhere what
+  // the paint itself asked for is dropped once it is done.
+  Vex3dWindowPaint(window_.get(), *web_page_ ? nullptr : update);
+  if (!*web_page_) host_->validate();
 }
 
 bool Chart3D::draw(Vex3dDrawContext *context, const vex3d::WindowRect &bounds) {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -211,6 +212,7 @@ class Chart3D : public GraphObject {
   bool pages_open_ = false;
   bool modified_ = false;
   std::uint32_t enabled_safety_ = 0;
+  std::optional<bool> web_page_;  // the host's answer, asked at the first paint
   Extent extent_;
 
   SavedChartLoader loader_;

@@ -691,6 +691,27 @@ TEST(Chart3D, TheStockFontIsKeptForTheHost) {
             status_of(ErrorCode::tcErrorInvalidValue));
 }
 
+// Painting in a web page covers the whole client area every time; elsewhere
+// only the part asked for, and what waits is dropped after the paint. The
+// host is asked once.
+TEST(Chart3D, PaintsInAWebPageCoverTheWholeWindow) {
+  for (const bool web : {false, true}) {
+    SCOPED_TRACE(web ? "web page" : "application");
+    Fixture f;
+    if (web) f.host->place_in_web_page();
+    f.chart->open_window();
+    f.chart->refresh();
+    const vex3d::WindowRect part{10, 20, 30, 40}, whole{0, 0, 400, 300};
+    for (int twice = 0; twice < 2; ++twice) {
+      f.host->invalidate(&part);
+      f.chart->paint(&part);
+      EXPECT_EQ(f.host->last_shown(), web ? whole : part);
+      EXPECT_EQ(f.host->has_invalid(), web);
+    }
+    EXPECT_EQ(f.host->web_page_questions(), 1);
+  }
+}
+
 // The host's questions: the colour set is the engine's palette once there
 // is one (a metafile of the chart builds it); object safety records only the
 // options the control supports.
