@@ -6,6 +6,7 @@
 #include "export.h"
 #include "headless_host.h"
 #include "page.h"
+#include "font.h"
 #include "window_events.h"
 
 namespace tc3d {
@@ -52,7 +53,8 @@ Chart3D::Chart3D(std::shared_ptr<Host> host, Extent proposed)
       chart_area_(std::make_shared<IChartArea>()),
       chart_groups_(std::make_shared<IChartGroupCollection>()),
       chart_labels_(std::make_shared<IChartLabelCollection>()),
-      action_maps_(std::make_shared<IActionMapCollection>()) {
+      action_maps_(std::make_shared<IActionMapCollection>()),
+      stock_font_(std::make_shared<IFont>()) {
   editor_mask_.fill(0xFFFF);
   extent_ = Extent{std::max(proposed.width, kMinimumExtent), std::max(proposed.height, kMinimumExtent)};
   graph_ = Vex3dCreateGraph();
@@ -79,6 +81,7 @@ void Chart3D::attach_tree() {
   chart_groups_->attach(this, this, PartTag::kChartGroup);
   chart_labels_->attach(this, this, PartTag::kChartLabel);
   action_maps_->attach(this, this, PartTag::kNone);
+  stock_font_->attach(this, this, PartTag::kControl);
 }
 
 Chart3D::~Chart3D() {
@@ -86,6 +89,7 @@ Chart3D::~Chart3D() {
   if (graph_) Vex3dDestroyGraph(graph_);
   graph_ = nullptr;
   // Objects a host still holds become disconnected, in reverse order.
+  stock_font_->detach();
   action_maps_->detach();
   chart_labels_->detach();
   chart_groups_->detach();
@@ -143,7 +147,12 @@ void Chart3D::close_window() {
 }
 
 void Chart3D::paint(const vex3d::WindowRect *update) {
-  if (window_) Vex3dWindowPaint(window_.get(), update);
+  if (!window_) return;
+  if (!web_page_) web_page_ = host_->in_web_page();
+  // In a web page every paint covers the whole client area; elsewhere what
+  // the paint itself asked for is dropped once it is done.
+  Vex3dWindowPaint(window_.get(), *web_page_ ? nullptr : update);
+  if (!*web_page_) host_->validate();
 }
 
 bool Chart3D::draw(Vex3dDrawContext *context, const vex3d::WindowRect &bounds) {
@@ -151,6 +160,20 @@ bool Chart3D::draw(Vex3dDrawContext *context, const vex3d::WindowRect &bounds) {
   open_window();
   return Vex3dDrawToDC(graph_, context, tc3dFormatEnhMetafile, tc3dScaleToMax, bounds.x, bounds.y, bounds.width,
                        bounds.height) != 0;
+}
+
+void Chart3D::set_stock_font(const Variant &font) { stock_font_->assign(font); }
+
+std::vector<int> Chart3D::color_set() const {
+  std::vector<int> colors(static_cast<std::size_t>(Vex3dGetPaletteEntries(graph_, nullptr, 0)));
+  Vex3dGetPaletteEntries(graph_, colors.data(), static_cast<int>(colors.size()));
+  return colors;
+}
+
+bool Chart3D::set_safety_options(std::uint32_t mask, std::uint32_t enabled) {
+  if ((mask | enabled) & ~kSupportedSafety) return false;
+  enabled_safety_ = (enabled_safety_ & ~mask) | (enabled & mask);
+  return true;
 }
 
 std::int64_t Chart3D::window_handle() const {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,18 @@ class Chart3D : public GraphObject {
   void set_download_limits(const DownloadLimits &limits) { download_limits_ = limits; }
   const DownloadLimits &download_limits() const { return download_limits_; }
 
+  // ---- the host's questions
+  // The control's colour set: the engine palette's entries (0xBBGGRR), none
+  // while the engine has no palette.
+  std::vector<int> color_set() const;
+  // Object safety: the control is safe for untrusted callers and for
+  // untrusted data; the host says which of the two it relies on, and the
+  // control records it. Options outside the supported ones are refused.
+  enum SafetyOption : std::uint32_t { kSafeForUntrustedCaller = 1, kSafeForUntrustedData = 2 };
+  static constexpr std::uint32_t kSupportedSafety = kSafeForUntrustedCaller | kSafeForUntrustedData;
+  bool set_safety_options(std::uint32_t mask, std::uint32_t enabled);
+  std::uint32_t enabled_safety() const { return enabled_safety_; }
+
   // ---- property pages: the pages offered now (by the editor element mask)
   std::vector<std::string_view> offered_pages() const;
   void open_property_pages();
@@ -127,6 +140,9 @@ class Chart3D : public GraphObject {
   std::shared_ptr<IChartGroupCollection> chart_groups() { return chart_groups_; }
   std::shared_ptr<IChartLabelCollection> chart_labels() { return chart_labels_; }
   std::shared_ptr<IActionMapCollection> action_maps() { return action_maps_; }
+  // The stock font: the host's, kept for it; the chart's own texts have fonts of their own.
+  std::shared_ptr<IFont> stock_font() { return stock_font_; }
+  void set_stock_font(const Variant &font);
   std::int32_t error_offset() const { return error_offset_; }
   void set_error_offset(std::int32_t offset);
   bool allow_user_changes() const { return allow_user_changes_; }
@@ -181,6 +197,7 @@ class Chart3D : public GraphObject {
   std::shared_ptr<IChartGroupCollection> chart_groups_;
   std::shared_ptr<IChartLabelCollection> chart_labels_;
   std::shared_ptr<IActionMapCollection> action_maps_;
+  std::shared_ptr<IFont> stock_font_;
   std::string data_path_;
   std::int32_t error_offset_ = kDefaultErrorOffset;
   bool allow_user_changes_ = true;
@@ -194,6 +211,8 @@ class Chart3D : public GraphObject {
   // The property frame is showing this control (it is modal: one at a time).
   bool pages_open_ = false;
   bool modified_ = false;
+  std::uint32_t enabled_safety_ = 0;
+  std::optional<bool> web_page_;  // the host's answer, asked at the first paint
   Extent extent_;
 
   SavedChartLoader loader_;

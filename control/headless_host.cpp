@@ -26,6 +26,7 @@ void HeadlessHost::update_now() {
 void HeadlessHost::show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                                const vex3d::WindowRect &changed) {
   ++shows_;
+  last_shown_ = changed;
   if (width != width_ || height != height_) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);

@@ -15,6 +15,20 @@ class HeadlessHost : public Host {
   void attach(Chart3D *chart) override { chart_ = chart; }
   void invalidate(const vex3d::WindowRect *rect) override;
   void update_now() override;
+  bool in_web_page() override {
+    ++web_page_questions_;
+    return web_page_;
+  }
+  void validate() override {
+    invalid_ = {};
+    has_invalid_ = false;
+  }
+  // Puts the control in a web page (before its first paint), and how often it asked.
+  void place_in_web_page() { web_page_ = true; }
+  int web_page_questions() const { return web_page_questions_; }
+  // The part of the window the last show changed.
+  const vex3d::WindowRect &last_shown() const { return last_shown_; }
+  bool has_invalid() const { return has_invalid_; }
   void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                    const vex3d::WindowRect &changed) override;
   void capture_mouse(bool on) override { captured_ = on; }
@@ -57,7 +71,9 @@ class HeadlessHost : public Host {
  private:
   Chart3D *chart_ = nullptr;
   vex3d::WindowRect invalid_;
-  bool has_invalid_ = false, captured_ = false;
+  bool has_invalid_ = false, captured_ = false, web_page_ = false;
+  int web_page_questions_ = 0;
+  vex3d::WindowRect last_shown_;
   int clipboard_requests_ = 0, printer_requests_ = 0;
   int paints_ = 0, shows_ = 0, modified_ = 0, bound_changes_ = 0, wait_depth_ = 0, wait_uses_ = 0;
   std::vector<std::vector<std::string>> frames_;

@@ -30,6 +30,11 @@ class Host {
   // Paint what is invalid now, before returning (the control's paint cycle:
   // Chart3D::paint).
   virtual void update_now() = 0;
+  // Whether the control sits in a web page (asked once, at the first paint):
+  // there every paint covers the whole client area. None by default.
+  virtual bool in_web_page() { return false; }
+  // Drops what waits to be painted (a paint outside a web page ends so).
+  virtual void validate() {}
   // Pixels drawn for the window (see Vex3dWindow::show_pixels).
   virtual void show_pixels(const std::uint32_t *pixels, int width, int height, int stride,
                            const vex3d::WindowRect &changed) = 0;

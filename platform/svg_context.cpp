@@ -181,6 +181,8 @@ SvgContext::SvgContext(int width, int height) : bounds_{0, 0, width, height} {
   put_int(view, height);
   put_attribute(out_, "viewBox", view);
   out_ += " fill-rule=\"evenodd\">\n";
+  // A chart's document runs to a megabyte or more: grown in few steps.
+  this->out_.reserve(std::size_t{1} << 20);
 }
 
 Box SvgContext::guard() const {
@@ -283,15 +285,28 @@ std::string SvgContext::stroke_style(bool thin) {
   return style;
 }
 
-void SvgContext::fill_path(const std::string &data) {
-  paint_with(Paint::kFill, fill_style());
-  out_ += "<path class=\"" + paint_class_ + "\" d=\"" + data + "\"/>\n";
+std::string &SvgContext::begin_fill() {
+  // The style is made again only when the brush changed.
+  if (paint_ != Paint::kFill || !(state().brush == painted_brush_) || applied_clip_ != state().clip) {
+    paint_with(Paint::kFill, fill_style());
+    painted_brush_ = state().brush;
+  }
+  out_ += "<path class=\"";
+  out_ += paint_class_;
+  out_ += "\" d=\"";
+  return out_;
 }
 
-void SvgContext::stroke_path(const std::string &data, bool thin) {
-  if (data.empty()) return;
-  paint_with(Paint::kStroke, stroke_style(thin));
-  strokes_ += data;
+void SvgContext::end_fill() { out_ += "z\"/>\n"; }
+
+std::string &SvgContext::begin_stroke(bool thin) {
+  if (paint_ != Paint::kStroke || !(state().pen == painted_pen_) || thin != painted_thin_ ||
+      applied_clip_ != state().clip) {
+    paint_with(Paint::kStroke, stroke_style(thin));
+    painted_pen_ = state().pen;
+    painted_thin_ = thin;
+  }
+  return strokes_;
 }
 
 // ---- primitives
@@ -300,7 +315,7 @@ void SvgContext::do_polyline(std::span<const Point> points) {
   const Pen &pen = state().pen;
   const bool safe = within(points, kSafe);
   const Box g = guard();
-  std::string d;
+  std::string &d = begin_stroke(pen.thin);
   if (pen.thin) {
     // Each segment on its own, from its first pixel up to its last, which
     // is left out: a polyline draws every joint once.
@@ -327,7 +342,6 @@ void SvgContext::do_polyline(std::span<const Point> points) {
       put_steps(d, step);
     }
   }
-  stroke_path(d, pen.thin);
 }
 
 void SvgContext::do_fill_polygon(std::span<const Point> points) {
@@ -337,16 +351,16 @@ void SvgContext::do_fill_polygon(std::span<const Point> points) {
     if (cut.size() < 3) return;
     points = cut;
   }
-  std::string d;
+  std::string &d = begin_fill();
   put_move(d, points[0].x, points[0].y);
   put_steps(d, points);
-  fill_path(d + 'z');
+  end_fill();
 }
 
 void SvgContext::do_fill_rectangle(const Box &box) {
   const Box b = intersect(box, guard());
   if (b.empty()) return;
-  std::string d;
+  std::string &d = begin_fill();
   put_move(d, b.x, b.y);
   d += 'h';
   put_int(d, b.width);
@@ -354,18 +368,21 @@ void SvgContext::do_fill_rectangle(const Box &box) {
   put_int(d, b.height);
   d += 'h';
   put_int(d, -b.width);
-  fill_path(d + 'z');
+  end_fill();
 }
 
 void SvgContext::do_stroke_arc(const ArcSpec &arc) {
   if (!box_is_safe(arc.box)) return;
   // The stroke runs through the centres of the box's edge pixels.
-  stroke_path(ellipse_data(arc, (arc.box.width - 1) / 2.0, (arc.box.height - 1) / 2.0, false), false);
+  begin_stroke(false) += ellipse_data(arc, (arc.box.width - 1) / 2.0, (arc.box.height - 1) / 2.0, false);
 }
 
 void SvgContext::do_fill_pie(const ArcSpec &arc) {
   if (!box_is_safe(arc.box)) return;
-  fill_path(ellipse_data(arc, arc.box.width / 2.0, arc.box.height / 2.0, true));
+  std::string data = ellipse_data(arc, arc.box.width / 2.0, arc.box.height / 2.0, true);
+  data.pop_back();  // end_fill closes the path
+  begin_fill() += data;
+  end_fill();
 }
 
 void SvgContext::do_text(Point origin, std::string_view utf8) {

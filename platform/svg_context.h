@@ -57,14 +57,20 @@ class SvgContext final : public DrawContext {
   void apply_clip();
   std::string fill_style();
   std::string stroke_style(bool thin);
-  void fill_path(const std::string &data);
-  void stroke_path(const std::string &data, bool thin);
+  // Where the path data of a fill or of a line goes, its paint in force;
+  // end_fill closes the fill's element.
+  std::string &begin_fill();
+  void end_fill();
+  std::string &begin_stroke(bool thin);
   Box guard() const;
 
   Box bounds_;
   std::string head_, styles_, defs_, out_, done_;
   Paint paint_ = Paint::kNone;
   std::string paint_style_, paint_class_;
+  Brush painted_brush_;
+  Pen painted_pen_;
+  bool painted_thin_ = false;
   std::string strokes_;  // the path data of the lines in a row
   std::map<std::string, std::string> classes_;  // class name by style
   std::optional<Box> applied_clip_;

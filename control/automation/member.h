@@ -182,6 +182,7 @@ enum class AfterPut : std::uint8_t {
 // member is persisted, visibility and what follows a write.
 struct Attributes {
   bool hidden = false;
+  bool dispatch_only = false;  // reached by name and identifier, not listed in the type library
   bool has_default = false;
   double default_number = 0;
   std::string_view default_text = {};
@@ -203,6 +204,11 @@ struct Attributes {
   constexpr Attributes hide() const {
     Attributes a = *this;
     a.hidden = true;
+    return a;
+  }
+  constexpr Attributes outside_type_library() const {
+    Attributes a = *this;
+    a.dispatch_only = true;
     return a;
   }
   constexpr Attributes persist_as(std::string_view name) const {

@@ -43,6 +43,7 @@ void print_type_library(const TypeLibrary &library, std::ostream &out) {
     if (!c->events.empty()) out << ", events " << c->events;
     out << ")\n";
     for (const Member &m : c->members) {
+      if (m.attributes.dispatch_only) continue;
       std::string signature(m.name);
       if (!m.params.empty() || m.access == Access::Method) signature += "(" + param_list(m.params) + ")";
       if (m.type.kind != Kind::Void) signature += " As " + type_name(m.type);

@@ -54,6 +54,12 @@ extern "C" Vex3dContourStyle *get_cstyle(Vex3dGraph *graph, int index, int by_le
   });
 }
 
+extern "C" int Vex3dLevelStyleIndex(Vex3dGraph *graph, int level) {
+  return guarded(
+      __func__,
+      [&]() -> int { return graph && graph->contour_styles.count() > 0 ? table_position(graph, level, true) : -1; }, -1);
+}
+
 extern "C" void set_cstyle(Vex3dGraph *graph, int index, const Vex3dContourStyle *style, int by_level) {
   guarded(__func__, [&] {
     if (!graph || graph->contour_styles.count() == 0) return;

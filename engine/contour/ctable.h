@@ -27,6 +27,13 @@ Vex3dContourStyle *get_cstyle(Vex3dGraph *graph, int index, int by_level);
  * drawn) repaints the chart and the legend. */
 void set_cstyle(Vex3dGraph *graph, int index, const Vex3dContourStyle *style, int by_level);
 
+/* The table position of the style level or zone `level` (0 <= level <= n)
+ * uses; -1 out of range or with no styles. */
+int Vex3dLevelStyleIndex(Vex3dGraph *graph, int level);
+/* A style as one line of a styles file, without the line feed ("fill line
+ * width pattern"), in a new text the caller frees with free(); null when
+ * its pattern has no name. */
+char *Vex3dContourStyleText(const Vex3dContourStyle *style);
 /* Discards the graph's styles and installs the default table; repaints. */
 void Vex3dResetContourStyles(Vex3dGraph *graph);
 

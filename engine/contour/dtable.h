@@ -25,6 +25,10 @@ extern "C" {
 Vex3dDistnTable *Vex3dGetDistnTable(Vex3dGraph *graph);
 /* Frees a table and its array; null is ignored. */
 void Vex3dFreeDistnTable(Vex3dDistnTable *table);
+/* The levels in use, ascending, and their number in *count (may be null),
+ * computed first when needed: the graph's own array, valid until the next
+ * change they depend on. Null (count 0) for none or a null graph. */
+const double *Vex3dLevelsInUse(Vex3dGraph *graph, int *count);
 
 /* Reads a levels file: one value per line, "!" lines are comments, lines
  * that do not start with a number are skipped. The values come back sorted

@@ -106,6 +106,16 @@ extern "C" Vex3dDistnTable *Vex3dGetDistnTable(Vex3dGraph *graph) {
   });
 }
 
+extern "C" const double *Vex3dLevelsInUse(Vex3dGraph *graph, int *count) {
+  if (count) *count = 0;
+  return guarded(__func__, [&]() -> const double * {
+    if (!graph) return nullptr;
+    const std::vector<double> &levels = levels_in_use(graph);
+    if (count) *count = int(levels.size());
+    return levels.empty() ? nullptr : levels.data();
+  });
+}
+
 extern "C" void Vex3dFreeDistnTable(Vex3dDistnTable *table) {
   guarded(__func__, [&] {
     if (!table) return;

@@ -1,5 +1,9 @@
 // A style in the form of a styles-file line.
+#include <cstring>
+
+#include "boundary.h"
 #include "convert.h"
+#include "ctable.h"
 #include "enumerations.h"
 #include "styles.h"
 
@@ -13,3 +17,11 @@ std::optional<std::string> style_text(const Vex3dContourStyle &style) {
 }
 
 }  // namespace vex3d
+
+extern "C" char *Vex3dContourStyleText(const Vex3dContourStyle *style) {
+  return vex3d::guarded(__func__, [&]() -> char * {
+    if (!style) return nullptr;
+    const std::optional<std::string> text = vex3d::style_text(*style);
+    return text ? strdup(text->c_str()) : nullptr;
+  });
+}

@@ -57,6 +57,27 @@ int Vex3dDataWrite(const Vex3dData *data, const char *file, char *error);
  * lacks arrays its layout needs. */
 int Vex3dDataWriteTo(const Vex3dData *data, Vex3dOutputFile *out);
 
+/* Checks a data set as the graph does before drawing from it: 1 when it can
+ * be drawn, else 0 with the first failing check's reason in `problem`
+ * (VEX3D_ERROR_SIZE bytes, may be null). */
+int Vex3dDataCheck(const Vex3dData *data, char *problem);
+
+/* What a graph made of its surface data (SURFACE_DATA) and its x and y
+ * bounds. The viewing portion is the part of the grid inside the bounds:
+ * indexes first .. last, count points, on each axis, and its corner's
+ * coordinates; the distribution range is the z range the levels are spread
+ * over (VALUE_UNSET at each end when none). A graph without valid data, or
+ * with point data, has no viewing portion (counts 0). */
+typedef struct Vex3dSurfaceInfo {
+  int valid; /* the data set passed every check */
+  double hole;
+  int first_x, last_x, count_x, first_y, last_y, count_y;
+  double corner_x, corner_y;
+  double distn_min, distn_max;
+} Vex3dSurfaceInfo;
+/* Fills *info; 0 for a null graph or record. */
+int Vex3dGetSurfaceInfo(Vex3dGraph *graph, Vex3dSurfaceInfo *info);
+
 /* Room an error buffer given to the file readers and writers must have. */
 #define VEX3D_ERROR_SIZE 1024
 

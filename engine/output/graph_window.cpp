@@ -2,6 +2,7 @@
 #include "graph_window.h"
 #include "boundary.h"
 
+#include <algorithm>
 #include <string>
 
 #include "output_state.h"
@@ -163,6 +164,17 @@ extern "C" vex3d::WindowRect Vex3dPendingRectangle(Vex3dGraph *graph) {
     if (graph->change_mask == 0) return out.update;
     const WindowSize size = graph->window->client_size();
     return WindowRect{0, 0, size.width, size.height};
+  });
+}
+
+extern "C" int Vex3dGetPaletteEntries(Vex3dGraph *graph, int *colors, int capacity) {
+  return guarded(__func__, [&]() -> int {
+    if (!graph) return 0;
+    const OutputState &out = output_state(graph);
+    if (!out.has_palette) return 0;
+    const int count = static_cast<int>(out.palette.size());
+    for (int i = 0; colors && i < std::min(count, capacity); ++i) colors[i] = out.palette[static_cast<std::size_t>(i)];
+    return count;
   });
 }
 

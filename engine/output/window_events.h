@@ -22,6 +22,10 @@ void Vex3dSetDeferredPaint(Vex3dGraph *graph, int on);
 /* Realises the palette on the window; in the foreground (background 0) the
  * buffer is rebuilt and the whole window invalidated. */
 void Vex3dRealizePalette(Vex3dGraph *graph, int background);
+/* The graph palette's entries (0xBBGGRR), at most `capacity` of them copied
+ * into `colors`; returns how many the palette holds (0 when the graph has
+ * none: it draws only on true-colour surfaces so far). */
+int Vex3dGetPaletteEntries(Vex3dGraph *graph, int *colors, int capacity);
 /* The part of the graph's window that changes waiting to be drawn would
  * redraw (the whole window while any change is waiting); empty when nothing
  * waits or the graph has no window. */

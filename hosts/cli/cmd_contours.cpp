@@ -6,13 +6,12 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "commands.h"
 #include "contour.h"
 #include "data.h"
+#include "dtable.h"
 #include "engine_ptr.h"
-#include "levels.h"
 #include "messages.h"
 #include "output.h"
 #include "restable.h"
@@ -84,11 +83,12 @@ int run_contours(std::span<char *const> args) {
     if (apply_step(graph.get(), step, stdout, stderr) != StepResult::Done) return 1;
   Vex3dSetValues(graph.get(), VEX3D_DRAW_CONTOURS, 1, 0);
 
-  const std::vector<double> &levels = vex3d::levels_in_use(graph.get());
-  const int last = o.last_given ? o.last : int(levels.size()) - 1;
+  int count = 0;
+  Vex3dLevelsInUse(graph.get(), &count);
+  const int last = o.last_given ? o.last : count - 1;
   const vex3d::DataPtr lines(Vex3dDataContours(graph.get(), o.first, last, o.filter));
   if (!lines) {
-    if (levels.empty())
+    if (count == 0)
       std::fprintf(stderr, "torvane3d contours: no contour levels (is the data a surface grid with a z range?)\n");
     else
       std::fprintf(stderr, "torvane3d contours: no levels between %d and %d\n", o.first, last);
@@ -99,11 +99,12 @@ int run_contours(std::span<char *const> args) {
   // Which level each series holds: the levels as Vex3dDataContours picked
   // them; beside the lines when they go to standard output.
   std::FILE *summary = std::string(o.out) == kStandardOutputName ? stderr : stdout;
-  const int first = std::max(0, std::min(o.first, int(levels.size())));
+  const double *levels = Vex3dLevelsInUse(graph.get(), &count);
+  const int first = std::max(0, std::min(o.first, count));
   for (int s = 0; s < lines->point.nseries; ++s) {
     const int level = first + s * std::max(o.filter, 1);
-    if (level < int(levels.size()))
-      std::fprintf(summary, "series %d: level %d (%.14g), %d points\n", s, level, levels[std::size_t(level)],
+    if (level < count)
+      std::fprintf(summary, "series %d: level %d (%.14g), %d points\n", s, level, levels[level],
                    lines->point.series[s].npoints);
   }
   return 0;

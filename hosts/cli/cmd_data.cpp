@@ -5,11 +5,9 @@
 
 #include "commands.h"
 #include "data.h"
-#include "graph.h"
 #include "messages.h"
 #include "restable.h"
 #include "steps.h"
-#include "validate.h"
 
 namespace torvane3d_cli {
 namespace {
@@ -42,29 +40,31 @@ void print_counts(const Vex3dData &data) {
 }
 
 void print_graph(Vex3dGraph *graph, const Vex3dData &data) {
-  const vex3d::Vex3dDataInfo &info = graph->surface_info;
+  Vex3dSurfaceInfo info;
+  Vex3dGetSurfaceInfo(graph, &info);
   std::printf("layout: %s\n", layout_name(data.type));
   print_counts(data);
   std::printf("hole: %.14g\n", info.hole);
-  if (info.valid)
+  char problem[VEX3D_ERROR_SIZE] = "";
+  if (info.valid) {
     std::printf("valid: yes\n");
-  else
-    std::printf("valid: no (%s)\n", vex3d::data_set_problem(data).c_str());
+  } else {
+    Vex3dDataCheck(&data, problem);
+    std::printf("valid: no (%s)\n", problem);
+  }
   double xmin, xmax, ymin, ymax, zmin, zmax;
   Vex3dGetValues(graph, VEX3D_XMIN, &xmin, VEX3D_XMAX, &xmax, VEX3D_YMIN, &ymin, VEX3D_YMAX, &ymax, VEX3D_ZMIN, &zmin,
                  VEX3D_ZMAX, &zmax, 0);
   print_range("x range", xmin, xmax);
   print_range("y range", ymin, ymax);
   print_range("z range", zmin, zmax);
-  const vex3d::DerivedRanges &r = graph->ranges;
-  if (!info.valid || info.type == VEX3D_POINT) {
+  if (!info.valid || data.type == VEX3D_POINT) {
     std::printf("viewing portion: none\ndistribution range: none\n");
     return;
   }
-  const vex3d::ViewingPortion &p = r.portion;
-  std::printf("viewing portion: x %d .. %d (%d), y %d .. %d (%d), corner (%.14g, %.14g)\n", p.first_x, p.last_x,
-              p.count_x, p.first_y, p.last_y, p.count_y, p.corner_x, p.corner_y);
-  print_range("distribution range", r.distn_min, r.distn_max);
+  std::printf("viewing portion: x %d .. %d (%d), y %d .. %d (%d), corner (%.14g, %.14g)\n", info.first_x,
+              info.last_x, info.count_x, info.first_y, info.last_y, info.count_y, info.corner_x, info.corner_y);
+  print_range("distribution range", info.distn_min, info.distn_max);
 }
 
 }  // namespace

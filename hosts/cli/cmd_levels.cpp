@@ -1,17 +1,16 @@
 // torvane3d levels FILE [STEP...]: the contour levels a data file gets, each
 // with the contour style it is drawn with.
 #include <cstdio>
-#include <optional>
+#include <cstdlib>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "commands.h"
 #include "ctable.h"
 #include "data.h"
-#include "levels.h"
+#include "dtable.h"
 #include "restable.h"
 #include "steps.h"
-#include "styles.h"
 
 namespace torvane3d_cli {
 namespace {
@@ -19,16 +18,15 @@ namespace {
 // One line a level: the level, the index of its style and the style as a
 // styles file writes it.
 void print_levels(Vex3dGraph *graph) {
-  const std::vector<double> &levels = vex3d::levels_in_use(graph);
-  const int n = static_cast<int>(levels.size());
+  int n = 0;
+  const double *levels = Vex3dLevelsInUse(graph, &n);
   const Vex3dContourStyle *const *styles = nullptr;
   Vex3dGetValues(graph, VEX3D_CONTOUR_STYLES, &styles, 0);
-  int count = 0;
-  while (styles && styles[count]) ++count;
   for (int k = 0; k < n; ++k) {
-    const int index = vex3d::style_of_level(count, n, k);
-    const auto style = count > 0 ? vex3d::style_text(*styles[index]) : std::nullopt;
-    std::printf("%.15lg %d %s\n", levels[static_cast<std::size_t>(k)], index, style ? style->c_str() : "(no style)");
+    const int index = Vex3dLevelStyleIndex(graph, k);
+    const std::unique_ptr<char, decltype(&std::free)> style(index >= 0 ? Vex3dContourStyleText(styles[index]) : nullptr,
+                                                            &std::free);
+    std::printf("%.15lg %d %s\n", levels[k], index, style ? style.get() : "(no style)");
   }
 }
 

@@ -19,6 +19,10 @@ int main(void) {
   CHECK(in_use != NULL && in_use->nlevels == 3 && in_use->levels[0] == 1);
   Vex3dFreeDistnTable(in_use);
   CHECK(Vex3dCalcDistnIndex(graph, 2.5) == 2);
+  int count = 0;
+  const double *own = Vex3dLevelsInUse(graph, &count);
+  CHECK(count == 3 && own[2] == 3);
+  CHECK(Vex3dLevelStyleIndex(graph, 3) == 99);
 
   const Vex3dContourStyle *last = get_cstyle(graph, 3, 1);
   CHECK(last != NULL && last->fill_color == 0x090BFF);

@@ -44,13 +44,24 @@ TEST(LevelsInUse, FollowEveryChangeTheyDependOn) {
   EXPECT_EQ(vex3d::levels_in_use(g), (Levels{5}));
 }
 
+// The levels as the public call hands them out.
+Levels handed_out(Vex3dGraph *graph) {
+  int count = -1;
+  const double *levels = Vex3dLevelsInUse(graph, &count);
+  EXPECT_EQ(levels == nullptr, count == 0);
+  return levels ? Levels(levels, levels + count) : Levels{};
+}
+
 TEST(LevelsInUse, AUserTableIsUsedAsGivenWhateverTheRange) {
   GraphPtr graph = make_graph();
   set_distribution(graph.get(), 0, 1);
   use_table(graph.get(), {-1e300, 0.123456789, 1e300});
   EXPECT_EQ(vex3d::levels_in_use(graph.get()), (Levels{-1e300, 0.123456789, 1e300})) << "no rounding";
+  EXPECT_EQ(handed_out(graph.get()), vex3d::levels_in_use(graph.get()));
   use_table(graph.get(), {});
   EXPECT_TRUE(vex3d::levels_in_use(graph.get()).empty());
+  EXPECT_TRUE(handed_out(graph.get()).empty());
+  EXPECT_TRUE(handed_out(nullptr).empty());
 }
 
 TEST(GetDistnTable, HandsOutACopyOfTheLevelsInUse) {

@@ -2,6 +2,8 @@
 // reading, changing and resetting styles.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "ctable.h"
@@ -109,6 +111,7 @@ TEST_P(StyleOfLevel, SpreadsLevelsEvenlyOverTheTable) {
     const Vex3dContourStyle *s = get_cstyle(graph.get(), k, 1);
     ASSERT_NE(s, nullptr) << "zone " << k;
     EXPECT_EQ(s->fill_color, c.chosen[static_cast<std::size_t>(k)]) << "zone " << k;
+    EXPECT_EQ(Vex3dLevelStyleIndex(graph.get(), k), c.chosen[static_cast<std::size_t>(k)]) << "zone " << k;
   }
 }
 
@@ -140,6 +143,9 @@ TEST(GetAndSetStyle, RefuseIndexesOutsideTheTableOrTheZones) {
     MessageCapture capture;
     const Vex3dContourStyle *got = get_cstyle(graph.get(), c.index, c.by_level);
     set_cstyle(graph.get(), c.index, &changed, c.by_level);
+    if (c.by_level) {
+      EXPECT_EQ(Vex3dLevelStyleIndex(graph.get(), c.index) >= 0, c.valid);
+    }
     if (c.valid) {
       EXPECT_NE(got, nullptr);
       EXPECT_EQ(capture.all(), "");
@@ -154,6 +160,16 @@ TEST(GetAndSetStyle, RefuseIndexesOutsideTheTableOrTheZones) {
   }
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(get_cstyle(graph.get(), i, 0)->line_color, i == 0 || i == 4 ? 0x654321 : 0) << i;
+}
+
+TEST(StyleText, IsTheStylesFileLineOrNothingForAPatternWithoutAName) {
+  const Vex3dContourStyle named{0xFF0000, 0x000000, 1, Vex3dLpatSolid};
+  const std::unique_ptr<char, decltype(&std::free)> text(Vex3dContourStyleText(&named), &std::free);
+  ASSERT_NE(text, nullptr);
+  EXPECT_STREQ(text.get(), "Blue Black 1 LpatSolid");
+  const Vex3dContourStyle unnamed{0xFF0000, 0x000000, 1, 999};
+  EXPECT_EQ(Vex3dContourStyleText(&unnamed), nullptr);
+  EXPECT_EQ(Vex3dContourStyleText(nullptr), nullptr);
 }
 
 TEST(GetAndSetStyle, ReportOnlyWithDebugOn) {

@@ -420,6 +420,7 @@ TEST(Chart3D, DispatchByNameAndIdentifierAgreeWithTheTypedCall) {
       {"DataPath", [](Chart3D &c) { return Variant(c.DataPath()); }},
       {"UseTrueType", [](Chart3D &c) { return Variant(c.UseTrueType()); }},
       {"hWnd", [](Chart3D &c) { return Variant(static_cast<double>(c.hWnd())); }},
+      {"Font", [](Chart3D &c) { return Variant(ObjectRef(c.Font())); }},
       {"Refresh",
        [](Chart3D &c) {
          c.Refresh();
@@ -511,6 +512,10 @@ TEST(Chart3D, TheTypeLibraryListsEveryMemberExactlyOnce) {
   for (const Member &m : chart->class_info().members) {
     const std::string needle = "  " + std::string(m.name) + (m.access == Access::Method ? "(" : " As ");
     const std::size_t first = section.find(needle);
+    if (m.attributes.dispatch_only) {
+      EXPECT_EQ(first, std::string::npos) << m.name << " is reached by dispatch only";
+      continue;
+    }
     EXPECT_NE(first, std::string::npos) << m.name;
     EXPECT_EQ(section.find(needle, first + 1), std::string::npos) << m.name << " listed twice";
   }
@@ -662,6 +667,80 @@ TEST(Chart3D, ObjectsHeldAfterTheControlIsGoneAreDisconnected) {
   EXPECT_EQ(header->invoke(header->id_of("Parent"), Invoke::Get, {}, &result, &info), status::kException);
   EXPECT_EQ(info.number, error_offset() + 12);
   EXPECT_EQ(info.description, "The object has been disconnected from its parent.");
+}
+
+// The stock font is the host's: kept and read back, reaching no text of the
+// chart, and reached by dispatch only.
+TEST(Chart3D, TheStockFontIsKeptForTheHost) {
+  Fixture f;
+  char *before = nullptr;
+  ASSERT_TRUE(Vex3dGetValueString(f.chart->graph(), VEX3D_HEADER_FONT, &before));
+  std::vector<Variant> text{Variant("DejaVu Serif,12,Bold")}, not_a_font{Variant(ObjectRef(f.chart->Header()))};
+  f.chart->invoke("Font", Invoke::Put, text);
+  const Variant font = f.chart->invoke("Font", Invoke::Get);
+  const ObjectRef object = font.to_object();
+  ASSERT_TRUE(object);
+  EXPECT_EQ(object->invoke("Name", Invoke::Get).to_string(), "DejaVu Serif");
+  EXPECT_TRUE(object->invoke("Bold", Invoke::Get).to_bool());
+  char *after = nullptr;
+  ASSERT_TRUE(Vex3dGetValueString(f.chart->graph(), VEX3D_HEADER_FONT, &after));
+  EXPECT_STREQ(before, after);
+  std::free(before);
+  std::free(after);
+  EXPECT_EQ(status_of([&] { f.chart->invoke("Font", Invoke::Put, not_a_font); }),
+            status_of(ErrorCode::tcErrorInvalidValue));
+}
+
+// Painting in a web page covers the whole client area every time; elsewhere
+// only the part asked for, and what waits is dropped after the paint. The
+// host is asked once.
+TEST(Chart3D, PaintsInAWebPageCoverTheWholeWindow) {
+  for (const bool web : {false, true}) {
+    SCOPED_TRACE(web ? "web page" : "application");
+    Fixture f;
+    if (web) f.host->place_in_web_page();
+    f.chart->open_window();
+    f.chart->refresh();
+    const vex3d::WindowRect part{10, 20, 30, 40}, whole{0, 0, 400, 300};
+    for (int twice = 0; twice < 2; ++twice) {
+      f.host->invalidate(&part);
+      f.chart->paint(&part);
+      EXPECT_EQ(f.host->last_shown(), web ? whole : part);
+      EXPECT_EQ(f.host->has_invalid(), web);
+    }
+    EXPECT_EQ(f.host->web_page_questions(), 1);
+  }
+}
+
+// The host's questions: the colour set is the engine's palette once there
+// is one (a metafile of the chart builds it); object safety records only the
+// options the control supports.
+TEST(Chart3D, ColourSetAndObjectSafety) {
+  Fixture f;
+  EXPECT_TRUE(f.chart->color_set().empty()) << "no palette before a drawing with few colours";
+  const std::string file = (std::filesystem::temp_directory_path() / "tc3d_palette.wmf").string();
+  ASSERT_TRUE(f.chart->DrawToFile(file, tc3dFormatMetafile));
+  std::filesystem::remove(file);
+  const std::vector<int> colors = f.chart->color_set();
+  ASSERT_FALSE(colors.empty());
+  EXPECT_LE(colors.size(), 256u);
+  for (const int plain : {0x000000, 0xFFFFFF}) EXPECT_NE(std::find(colors.begin(), colors.end(), plain), colors.end());
+
+  const struct {
+    std::uint32_t mask, enabled;
+    bool taken;
+    std::uint32_t after;
+  } steps[] = {
+      {Chart3D::kSafeForUntrustedCaller, Chart3D::kSafeForUntrustedCaller, true, 1},
+      {Chart3D::kSafeForUntrustedData, Chart3D::kSafeForUntrustedData, true, 3},
+      {Chart3D::kSupportedSafety, Chart3D::kSafeForUntrustedData, true, 2},
+      {4, 4, false, 2},
+      {Chart3D::kSafeForUntrustedCaller, 8, false, 2},
+  };
+  for (const auto &s : steps) {
+    EXPECT_EQ(f.chart->set_safety_options(s.mask, s.enabled), s.taken) << s.mask << "/" << s.enabled;
+    EXPECT_EQ(f.chart->enabled_safety(), s.after) << s.mask << "/" << s.enabled;
+  }
 }
 
 }  // namespace

@@ -122,6 +122,12 @@ TEST_P(ViewingPortion, CoversTheBounds) {
   EXPECT_EQ(p.last_x, c.last);
   EXPECT_EQ(p.count_x, c.last - c.first + 1);
   EXPECT_EQ(p.corner_x, c.first);
+  Vex3dSurfaceInfo info;
+  ASSERT_TRUE(Vex3dGetSurfaceInfo(graph.get(), &info));
+  EXPECT_EQ(info.first_x, c.first) << "as the public call hands it out";
+  EXPECT_EQ(info.last_x, c.last);
+  EXPECT_EQ(info.count_y, 3);
+  EXPECT_EQ(info.corner_x, c.first);
   const Bounds b = bounds_of(graph.get());
   EXPECT_EQ(b.xmin, c.xmin) << "user bounds stay";
   EXPECT_EQ(b.zmin, c.first * 10) << "the z range covers the portion only";
@@ -237,6 +243,11 @@ TEST(DistributionRange, BarsIncludeTheOriginAndZonesUseTheirOwnValues) {
   ASSERT_EQ(graph->zone_info.valid, 1);
   EXPECT_EQ(graph->ranges.distn_min, 99);
   EXPECT_EQ(graph->ranges.distn_max, 100) << "zone holes (101) and surface holes are skipped";
+  Vex3dSurfaceInfo info;
+  ASSERT_TRUE(Vex3dGetSurfaceInfo(graph.get(), &info));
+  EXPECT_EQ(info.distn_min, 99);
+  EXPECT_EQ(info.distn_max, 100);
+  EXPECT_EQ(info.hole, -99);
 }
 
 TEST(DistributionRange, ZoneDataOfOnlyHolesFallsBack) {

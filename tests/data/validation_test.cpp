@@ -101,6 +101,17 @@ TEST_P(SurfaceValidation, DecidesValidityAndReportsTheFirstReason) {
   const std::string reason = GetParam().reason;
   EXPECT_EQ(graph->surface_info.valid, reason.empty() ? 1 : 0);
   EXPECT_EQ(graph->surface_info.type, data->type);
+  // The same through the public calls.
+  char problem[VEX3D_ERROR_SIZE];
+  EXPECT_EQ(Vex3dDataCheck(data.get(), problem), reason.empty() ? 1 : 0);
+  EXPECT_EQ(problem, reason);
+  Vex3dSurfaceInfo info;
+  ASSERT_TRUE(Vex3dGetSurfaceInfo(graph.get(), &info));
+  EXPECT_EQ(info.valid, reason.empty() ? 1 : 0);
+  if (!info.valid || data->type == VEX3D_POINT) {
+    EXPECT_EQ(info.count_x, 0) << "no viewing portion";
+    EXPECT_EQ(info.distn_min, VALUE_UNSET);
+  }
   const std::string report = "VEX/3d: Error in XtNvex3dSurfaceData.\n        " + reason + ".\n";
   EXPECT_EQ(capture.contains("Error in"), !reason.empty());
   if (!reason.empty()) {

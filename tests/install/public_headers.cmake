@@ -11,10 +11,7 @@ cmake_minimum_required(VERSION 3.25)
 set(still_internal
   "bench/contour_bench.cpp=contour_result.h"
   "bench/raster_bench.cpp=raster_context.h,w_render.h"
-  "bench/view_bench.cpp=gl.h,graph.h"
-  "hosts/cli/cmd_contours.cpp=levels.h"
-  "hosts/cli/cmd_data.cpp=graph.h,validate.h"
-  "hosts/cli/cmd_levels.cpp=levels.h,styles.h")
+  "bench/view_bench.cpp=gl.h,graph.h")
 
 # Header names inside the layers and the platform; the control layer's own
 # headers (some share a name with an engine header) are the control's to rule.

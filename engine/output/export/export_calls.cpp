@@ -40,16 +40,9 @@ bool write_out(Vex3dGraph *g, const char *file, std::initializer_list<std::span<
   return export_failed(g, std::string("cannot write ") + (file ? file : "(no file)") + ": " + error);
 }
 
-// The page drawn into an SVG or PDF document in memory; empty on failure.
-// SVG is written by our own context, element by element; PDF by cairo's.
+// The page drawn into a PDF document in memory; empty on failure.
 std::vector<std::uint8_t> page_vector(Vex3dGraph *g, platform::VectorFormat format) {
   std::vector<std::uint8_t> bytes;
-  if (format == platform::VectorFormat::kSvg) {
-    platform::SvgContext svg(g->width, g->height);
-    if (svg.ok()) Vex3dDrawPage(g, &svg, VEX3D_CHANGE_ALL);
-    if (!svg.finish()) return {};
-    return std::vector<std::uint8_t>(svg.text().begin(), svg.text().end());
-  }
   auto doc = platform::VectorContext::to_stream(
       format,
       [&](const unsigned char *data, std::size_t size) {
@@ -77,6 +70,14 @@ DibBlock make_dib(Vex3dGraph *g, int bits) {
 
 bool save_vector(Vex3dGraph *g, const char *file, platform::VectorFormat format) {
   if (!export_size_ok(g)) return false;
+  if (format == platform::VectorFormat::kSvg) {
+    // Written by our own context, element by element, and saved as it is.
+    platform::SvgContext svg(g->width, g->height);
+    if (svg.ok()) Vex3dDrawPage(g, &svg, VEX3D_CHANGE_ALL);
+    if (!svg.finish()) return export_failed(g, "cannot draw the page as a vector document");
+    const std::string &text = svg.text();
+    return write_out(g, file, {{reinterpret_cast<const std::uint8_t *>(text.data()), text.size()}}, kAnyPiece);
+  }
   const std::vector<std::uint8_t> bytes = page_vector(g, format);
   if (bytes.empty()) return export_failed(g, "cannot draw the page as a vector document");
   return write_out(g, file, {bytes}, kAnyPiece);
