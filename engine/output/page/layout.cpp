@@ -2,6 +2,7 @@
 // inner area, and the chart area as the largest free rectangle, inset by a
 // 24th; explicit positions and sizes kept; everything written back.
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "free_region.h"
@@ -112,9 +113,10 @@ Rect chart_area(const Vex3dGraph *g, const Frame &f) {
 void lay_out_page(Vex3dGraph *g) {
   const int inset = output_state(g).page.extra_inset;
   Frame f;
-  f.m = std::max(0, g->border_width) + inset;
-  f.width = std::max(0, g->width - 2 * f.m);
-  f.height = std::max(0, g->height - 2 * f.m);
+  constexpr int kMost = std::numeric_limits<int>::max();
+  f.m = clamp_to(std::max(0, g->border_width) + 1LL * inset, kMost);
+  f.width = clamp_to(g->width - 2LL * f.m, kMost);
+  f.height = clamp_to(g->height - 2LL * f.m, kMost);
 
   // Sizes first: the fonts' heights are those measured while sizing.
   const Size header = title_size(g, g->header), footer = title_size(g, g->footer), legend = size_legend(g);
@@ -132,7 +134,8 @@ void lay_out_page(Vex3dGraph *g) {
   // inside the inner area (left of the margin it would lie on the border).
   for (Region *title : {&g->header, &g->footer})
     if (title->x_use_default)
-      title->rect.x = std::max(f.m, g->graph_rect.x + (g->graph_rect.width - title->rect.width) / 2);
+      title->rect.x = static_cast<int>(
+          std::clamp(g->graph_rect.x + (1LL * g->graph_rect.width - title->rect.width) / 2, 1LL * f.m, 1LL * kMost));
 
   // Reading a resource gives the place used.
   for (Region *title : {&g->header, &g->footer}) title->x = title->rect.x, title->y = title->rect.y;
