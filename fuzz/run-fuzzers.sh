@@ -6,6 +6,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 seconds=${2:-20}
+# The fuzz build's undefined-behaviour checks only print; stopping at the
+# first makes it a failure the run reports with its input.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 status=0

@@ -34,7 +34,8 @@ class ContourBuilder {
     constexpr double kTolerance = 0.25;
     constexpr int kMostPieces = 64;
     const double want = std::sqrt(0.75 * dd / kTolerance);
-    const int pieces = std::isfinite(want) ? std::clamp(static_cast<int>(std::ceil(want)), 1, kMostPieces) : 1;
+    // Clamped before the conversion: a wild placement makes `want` too large for an int.
+    const int pieces = std::isfinite(want) ? static_cast<int>(std::clamp(std::ceil(want), 1.0, double{kMostPieces})) : 1;
     for (int i = 1; i <= pieces; ++i) {
       const double t = static_cast<double>(i) / pieces, u = 1 - t;
       const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;

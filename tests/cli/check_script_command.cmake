@@ -37,3 +37,20 @@ if(NOT rc EQUAL 1 OR NOT err MATCHES "line 1: Header\\\\x01\\.Text = 1\n"
    OR NOT err MATCHES "line 2: Header\\.Text\\.Text = \"${shown}\\.\\.\\.\n" OR err MATCHES "${soh}")
   message(FATAL_ERROR "escaped statements: exit ${rc}:\n${err}")
 endif()
+# --data gives the control a surface before the script; a data file that
+# cannot be read stops the command before any statement, and -o writes the
+# page only after a run.
+file(WRITE ${OUT}-data.dat "GRID 2 2\n-99\n1 1\n0 0\n1 2\n3 4\n")
+run(script --data ${OUT}-data.dat -o ${OUT}-data.png ${OUT}-ok.txt)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${OUT}-data.png)
+  message(FATAL_ERROR "--data and -o: exit ${rc}: ${err}")
+endif()
+file(REMOVE ${OUT}-none.png)
+run(script --data ${OUT}-missing.dat -o ${OUT}-none.png ${OUT}-ok.txt)
+if(NOT rc EQUAL 1 OR err STREQUAL "" OR NOT out STREQUAL "" OR EXISTS ${OUT}-none.png)
+  message(FATAL_ERROR "--data of a missing file: exit ${rc}, output ${out}: ${err}")
+endif()
+run(script -o ${OUT}-nowhere/page.png ${OUT}-ok.txt)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "cannot write")
+  message(FATAL_ERROR "-o into a missing folder: exit ${rc}: ${err}")
+endif()

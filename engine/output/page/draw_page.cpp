@@ -45,13 +45,13 @@ void draw_whole_area_picture(Vex3dGraph *g, const Rect &area, const Rect &clip) 
 // The rectangle erased for a region: its previous place grown by a pixel;
 // the legend's reaches up over its title.
 Rect erased_rect(const Vex3dGraph *g, const PageRegion &region, const Rect &previous) {
-  Rect r{previous.x, previous.y, previous.width + 1, previous.height + 1};
+  long long y = previous.y, height = previous.height + 1LL;
   if (region.bit == VEX3D_CHANGE_LEGEND) {
-    const int top = std::max(0, r.y - g->legend_font.height * 3 / 2);
-    r.height += r.y - top;
-    r.y = top;
+    const long long top = std::max(0LL, y - g->legend_font.height * 3LL / 2);
+    height += y - top;
+    y = top;
   }
-  return r;
+  return saturated_rect(previous.x, y, previous.width + 1LL, height);
 }
 
 // Erases the regions that changed or moved; returns the mask with every

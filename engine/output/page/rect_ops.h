@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <limits>
 
 #include "graph.h"
 
@@ -13,10 +14,22 @@ inline bool same_rect(const Rect &a, const Rect &b) {
 
 inline bool empty_rect(const Rect &r) { return r.width <= 0 || r.height <= 0; }
 
-// True when the two rectangles share at least one pixel.
+// True when the two rectangles share at least one pixel. Edges are summed
+// in 64 bits: a region placed near the end of the int range may reach past it.
 inline bool overlaps(const Rect &a, const Rect &b) {
   if (empty_rect(a) || empty_rect(b)) return false;
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+  return a.x < 1LL * b.x + b.width && b.x < 1LL * a.x + a.width && a.y < 1LL * b.y + b.height &&
+         b.y < 1LL * a.y + a.height;
+}
+
+// The rectangle from (x, y) of the size given, each side at most 2^30 as
+// united_rect keeps them, and the corner within the int range.
+inline Rect saturated_rect(long long x, long long y, long long width, long long height) {
+  auto to_int = [](long long v) {
+    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  };
+  return Rect{to_int(x), to_int(y), static_cast<int>(std::clamp<long long>(width, 0, 1 << 30)),
+              static_cast<int>(std::clamp<long long>(height, 0, 1 << 30))};
 }
 
 // The smallest rectangle holding both; an empty one adds nothing.
