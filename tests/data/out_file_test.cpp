@@ -13,7 +13,7 @@
 namespace {
 
 TEST(OutFile, TheTargetChangesOnlyAtTheCommit) {
-  const ScratchDir dir;
+  const ScratchFolder dir;
   const std::string target = dir.write("grid.dat", "old");
   char error[VEX3D_ERROR_SIZE] = "";
   vex3d::OutputFilePtr out(Vex3dOpenOutputFile(target.c_str(), nullptr, error));
@@ -34,7 +34,7 @@ TEST(OutFile, TheTargetChangesOnlyAtTheCommit) {
 }
 
 TEST(OutFile, AFailedWriterLeavesTheTargetAndSaysWhy) {
-  const ScratchDir dir;
+  const ScratchFolder dir;
   const std::string target = dir.write("kept", "old");
   struct Case {
     const char *what;
@@ -65,7 +65,7 @@ TEST(OutFile, AFailedWriterLeavesTheTargetAndSaysWhy) {
 }
 
 TEST(OutFile, ATargetThatCannotBeWrittenIsRefusedAtTheOpen) {
-  const ScratchDir dir;
+  const ScratchFolder dir;
   const std::string input = dir.write("input.dat", "data");
   const char *const inputs[] = {input.c_str(), nullptr};
   struct Case {
