@@ -1,6 +1,6 @@
 """Contour lines and cell records against contourpy, in the same run.
 
-usage: python3 bench/contour_vs_contourpy.py [CONTOUR_BENCH]  (default build/bench/contour_bench)
+usage: python3 bench/contour_vs_contourpy.py [CONTOUR_BENCH]  (default build/bench/contour_bench, built from bench/kernels/contour_bench.cpp)
 
 Times matplotlib's contour generator (contourpy, serial) tracing the lines
 of the 1000 x 1000 peaks grid with 10 levels (the peer workload W4) and with

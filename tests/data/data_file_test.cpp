@@ -58,7 +58,7 @@ void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.what; }
 class ReaderFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(ReaderFailure, GivesItsMessageAndNoData) {
-  ScratchDir dir;
+  ScratchFolder dir;
   std::string error;
   const DataPtr data = read_text(dir, GetParam().text, error);
   EXPECT_FALSE(data);
@@ -86,7 +86,7 @@ TEST(Reader, AFailureNamesTheLineWhereTheTextWentWrong) {
       {"SURFACE 1 1\n", 0},
       {"", 0},
   };
-  ScratchDir dir;
+  ScratchFolder dir;
   for (const auto &c : cases) {
     char error[VEX3D_ERROR_SIZE] = "";
     int line = -1;
@@ -111,14 +111,14 @@ TEST(Reader, OpeningFailuresNameTheFileAsGiven) {
 }
 
 TEST(Reader, WithoutABufferTheReasonGoesToTheMessageOutput) {
-  ScratchDir dir;
+  ScratchFolder dir;
   MessageCapture capture;
   EXPECT_EQ(Vex3dDataRead(dir.write("bad.dat", "GRID 1 1\n").c_str(), nullptr), nullptr);
   EXPECT_EQ(capture.all(), "Missing grid parameters\n");
 }
 
 TEST(Reader, AnEnvironmentPieceNamesTheFolder) {
-  ScratchDir dir;
+  ScratchFolder dir;
   dir.write("env.dat", "GRID 1 1\n-99\n1 1\n0 0\n42\n");
   setenv("TV3D_DATA_FOLDER", dir.path().c_str(), 1);
   DataPtr data(Vex3dDataRead("$TV3D_DATA_FOLDER/env.dat", nullptr));
@@ -129,7 +129,7 @@ TEST(Reader, AnEnvironmentPieceNamesTheFolder) {
 // ---- what the reader accepts -------------------------------------------------
 
 TEST(Reader, ReadsAGridWithCommentsAndCountsTruncated) {
-  ScratchDir dir;
+  ScratchFolder dir;
   std::string error;
   const DataPtr d = read_text(dir,
                               "# made by hand\nGRID 2.9 3\n-99\n0.5 2\n10 -20\n"
@@ -153,7 +153,7 @@ TEST(Reader, ReadsAGridWithCommentsAndCountsTruncated) {
 // are read: nothing is made for the other direction, however large it claims
 // to be (a few bytes used to cost gigabytes and half a minute).
 TEST(Reader, AGridWithoutPointsInOneDirectionIsRefusedAtOnce) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const struct {
     const char *text, *message;
   } cases[] = {
@@ -171,7 +171,7 @@ TEST(Reader, AGridWithoutPointsInOneDirectionIsRefusedAtOnce) {
 }
 
 TEST(Reader, ReadsCarriageReturnLineFeedFiles) {
-  ScratchDir dir;
+  ScratchFolder dir;
   std::string error;
   const DataPtr d = read_text(dir, "GRID 1 2\r\n-99\r\n1 1\r\n0 0\r\n5 6\r\n# note\r\n", error);
   ASSERT_TRUE(d) << error;
@@ -179,7 +179,7 @@ TEST(Reader, ReadsCarriageReturnLineFeedFiles) {
 }
 
 TEST(Reader, ReadsIrregularGridsAndPoints) {
-  ScratchDir dir;
+  ScratchFolder dir;
   std::string error;
   const DataPtr ir = read_text(dir, "IRGRID 2 3\n1e300\n\n-1 4.5 \n\n0 1 3 \n\n7 8 9 \n1 2 3 \n", error);
   ASSERT_TRUE(ir) << error;
@@ -206,7 +206,7 @@ TEST(Reader, NumbersAreWhatStrtodReadsWhole) {
                           "inf",      "-Infinity", "nan", "NAN(abc)", "1e400",  "-1e400", "1e-400",
                           "4.9e-324", "1e",        "--1", "+-1",      "1.2.3",  "0x",     "e5",
                           "1,5",      "12a",       "+",   ".",        "0.1e+2", "1E-2"};
-  ScratchDir dir;
+  ScratchFolder dir;
   for (const char *token : tokens) {
     char *end = nullptr;
     const double expected = std::strtod(token, &end);
@@ -224,7 +224,7 @@ TEST(Reader, NumbersAreWhatStrtodReadsWhole) {
 }
 
 TEST(Reader, LongTokensAreCutNotOverrun) {
-  ScratchDir dir;
+  ScratchFolder dir;
   std::string error;
   const std::string digits(98, '0');
   EXPECT_TRUE(read_text(dir, "GRID 1 1\n-99\n1 1\n0 0\n1" + digits + "\n", error)) << "99 characters are a number";
@@ -235,7 +235,7 @@ TEST(Reader, LongTokensAreCutNotOverrun) {
 // ---- the writer ----------------------------------------------------------------
 
 TEST(Writer, LaysOutEachLayoutExactly) {
-  ScratchDir dir;
+  ScratchFolder dir;
   DataPtr grid = make_grid(
       2, 12, [](int i, int j) { return i * 100 + j + 0.5; }, -99, 0.1, 2, 1e-5, -3);
   ASSERT_EQ(Vex3dDataWrite(grid.get(), dir.file("g.dat").c_str(), nullptr), 1);
@@ -265,7 +265,7 @@ TEST(Writer, LaysOutEachLayoutExactly) {
 }
 
 TEST(Writer, RefusalsCreateAnEmptyFileAndSayWhy) {
-  ScratchDir dir;
+  ScratchFolder dir;
   char error[VEX3D_ERROR_SIZE] = "";
   EXPECT_EQ(Vex3dDataWrite(nullptr, dir.file("none.dat").c_str(), error), 0);
   EXPECT_STREQ(error, "No data set to write");
@@ -315,7 +315,7 @@ TEST(Writer, NumbersMatchPrintfByteForByte) {
 // ---- round trip ------------------------------------------------------------------
 
 TEST(RoundTrip, WrittenDataReadsBackTheSame) {
-  ScratchDir dir;
+  ScratchFolder dir;
   // numy 10: every row is followed by an empty line.
   DataPtr grid = make_grid(
       7, 10, [](int i, int j) { return std::sin(i * 0.7 + j) * 1234.5678901234; }, -99, 0.5, 0.25, -3, 2);
@@ -348,7 +348,7 @@ TEST(RoundTrip, WrittenDataReadsBackTheSame) {
 }
 
 TEST(RoundTrip, IrregularAndPointDataReadBack) {
-  ScratchDir dir;
+  ScratchFolder dir;
   DataPtr ir(Vex3dDataCreateIrGrid(12, 3, -1, 1));
   for (int i = 0; i < 12; ++i) ir->irgrid.xgrid[i] = i * i * 0.1;
   for (int j = 0; j < 3; ++j) ir->irgrid.ygrid[j] = j - 1.5;

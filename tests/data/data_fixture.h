@@ -16,13 +16,13 @@
 using vex3d::DataPtr;
 
 // A scratch folder of its own per test, removed with everything in it.
-class ScratchDir {
+class ScratchFolder {
  public:
-  ScratchDir() {
+  ScratchFolder() {
     char pattern[] = "/tmp/torvane3d-data-XXXXXX";
     path_ = mkdtemp(pattern);
   }
-  ~ScratchDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+  ~ScratchFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
   const std::string &path() const { return path_; }
   std::string file(const std::string &name) const { return path_ + "/" + name; }
   // Writes the text into a file of the folder and returns its path.
@@ -43,7 +43,7 @@ inline std::string read_whole(const std::string &path) {
 }
 
 // Reads a text through Vex3dDataRead; the error text lands in `error`.
-inline DataPtr read_text(const ScratchDir &dir, const std::string &text, std::string &error) {
+inline DataPtr read_text(const ScratchFolder &dir, const std::string &text, std::string &error) {
   const std::string path = dir.write("in.dat", text);
   char buffer[VEX3D_ERROR_SIZE] = "";
   DataPtr data(Vex3dDataRead(path.c_str(), buffer));

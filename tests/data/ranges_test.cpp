@@ -326,7 +326,7 @@ TEST(PointRanges, AnInvertedUserPairGivesWayToTheData) {
 }
 
 TEST(DataFromText, AFileNameSetsTheDataAndTheGraphFreesIt) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::string path = dir.write("s.dat", "GRID 2 2\n-99\n1 1\n0 0\n1 2 \n3 4 \n");
   GraphPtr graph = make_graph();
   ASSERT_EQ(Vex3dSetValueString(graph.get(), VEX3D_SURFACE_DATA, path.c_str()), 1);
