@@ -1,5 +1,7 @@
 #include "url_download.h"
 
+// The calls are checked by their declarations, not by the header's macros.
+#define CURL_DISABLE_TYPECHECK
 #include <curl/curl.h>
 #include <unistd.h>
 
@@ -9,8 +11,25 @@
 #include <mutex>
 #include <vector>
 
+#include "late_library.h"
+
 namespace tc3d {
 namespace {
+
+// libcurl is opened at the first download (late_library.h).
+#define TORVANE3D_CURL_FUNCTIONS(F) \
+  F(curl_global_init) F(curl_easy_init) F(curl_easy_cleanup) F(curl_easy_setopt) F(curl_easy_perform) \
+  F(curl_easy_strerror)
+struct Curl {
+  TORVANE3D_CURL_FUNCTIONS(VEX3D_LATE_FUNCTION)
+};
+
+const Curl *load_curl(std::string &error) {
+  static const vex3d::LateLibrary<Curl> library("libcurl.so.4", [](void *handle, Curl &table) {
+    return TORVANE3D_CURL_FUNCTIONS(VEX3D_LATE_LOAD) true;
+  });
+  return library.table(error);
+}
 
 constexpr long kMaxRedirects = 5;
 // Below this many bytes a second for stall_seconds, the transfer has stalled.
@@ -56,8 +75,14 @@ TemporaryFile::~TemporaryFile() {
 }
 
 std::optional<TemporaryFile> download(const std::string &url, const DownloadLimits &limits, std::string *error) {
+  std::string why;
+  const Curl *api = load_curl(why);
+  if (!api) {
+    set_error(error, "downloading needs libcurl, which cannot be loaded: " + why);
+    return std::nullopt;
+  }
   static std::once_flag curl_started;
-  std::call_once(curl_started, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+  std::call_once(curl_started, [api] { api->curl_global_init(CURL_GLOBAL_DEFAULT); });
 
   std::error_code ec;
   const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
@@ -76,29 +101,29 @@ std::optional<TemporaryFile> download(const std::string &url, const DownloadLimi
   TemporaryFile file{std::filesystem::path(templ.data())};
   Sink sink{fd, 0, limits.max_bytes};
 
-  std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+  std::unique_ptr<CURL, decltype(Curl::curl_easy_cleanup)> curl(api->curl_easy_init(), api->curl_easy_cleanup);
   if (!curl) {
     ::close(fd);
     set_error(error, "cannot start a transfer");
     return std::nullopt;
   }
   CURL *c = curl.get();
-  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https,file");
-  curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(c, CURLOPT_MAXREDIRS, kMaxRedirects);
-  curl_easy_setopt(c, CURLOPT_FAILONERROR, 1L);
-  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(c, CURLOPT_FORBID_REUSE, 1L);  // no caching of the connection
-  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, limits.stall_seconds);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, kStallBytesPerSecond);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, limits.stall_seconds);
-  curl_easy_setopt(c, CURLOPT_TIMEOUT, limits.total_seconds);
-  curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.max_bytes));
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, write_to_file);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
-  const CURLcode result = curl_easy_perform(c);
+  api->curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+  api->curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https,file");
+  api->curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  api->curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
+  api->curl_easy_setopt(c, CURLOPT_MAXREDIRS, kMaxRedirects);
+  api->curl_easy_setopt(c, CURLOPT_FAILONERROR, 1L);
+  api->curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  api->curl_easy_setopt(c, CURLOPT_FORBID_REUSE, 1L);  // no caching of the connection
+  api->curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, limits.stall_seconds);
+  api->curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, kStallBytesPerSecond);
+  api->curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, limits.stall_seconds);
+  api->curl_easy_setopt(c, CURLOPT_TIMEOUT, limits.total_seconds);
+  api->curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.max_bytes));
+  api->curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, write_to_file);
+  api->curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
+  const CURLcode result = api->curl_easy_perform(c);
   const bool closed = ::close(fd) == 0;
 
   if (sink.too_large || result == CURLE_FILESIZE_EXCEEDED) {
@@ -110,7 +135,7 @@ std::optional<TemporaryFile> download(const std::string &url, const DownloadLimi
     return std::nullopt;
   }
   if (result != CURLE_OK) {
-    set_error(error, curl_easy_strerror(result));
+    set_error(error, api->curl_easy_strerror(result));
     return std::nullopt;
   }
   return file;
