@@ -344,6 +344,8 @@ bool Chart3D::run_load(const std::function<bool()> &load) {
 // ---- simple properties ------------------------------------------------------------
 
 void Chart3D::set_error_offset(std::int32_t offset) {
+  // An offset that would turn a refusal's status into a success is refused.
+  if (!error_offset_allowed(offset)) raise(ErrorCode::tcErrorOutOfRange);
   error_offset_ = offset;
   tc3d::set_error_offset(offset);
 }

@@ -46,6 +46,14 @@ std::string_view error_description(ErrorCode code);  // "Invalid index is used."
 std::string_view status_description(Status status);
 
 // ---- ErrorOffset: process-wide, changeable at any time
+// The offsets that keep every error's status a failure status (its top bit
+// set): beyond them 0x800A0000 + ErrorOffset + code would wrap to a success
+// code or leave the failure range.
+constexpr std::int64_t kLowestErrorOffset = -static_cast<std::int64_t>(kErrorFacilityBase - 0x80000000u);
+constexpr std::int64_t kHighestErrorOffset = 0xFFFFFFFFll - kErrorFacilityBase - (kErrorCodeCount - 1);
+constexpr bool error_offset_allowed(std::int64_t offset) {
+  return offset >= kLowestErrorOffset && offset <= kHighestErrorOffset;
+}
 std::int32_t error_offset();
 void set_error_offset(std::int32_t offset);
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "3dctl.h"
@@ -170,6 +171,26 @@ TEST(Chart3D, ErrorOffsetIsSharedByAllInstances) {
   b->put_ErrorOffset(20000);
   EXPECT_EQ(status_of([&] { a->put_PreviewMethod(7); }), 0x800A0000u + 20003u);
   a->put_ErrorOffset(saved);
+}
+
+// Every offset taken keeps every refusal a failure status; one that would
+// wrap a status into a success code is itself refused, and nothing changes.
+TEST(Chart3D, ErrorOffsetsThatWouldTurnRefusalsIntoSuccessAreRefused) {
+  const std::int32_t saved = error_offset();
+  auto c = Chart3D::create();
+  const auto highest = static_cast<std::int32_t>(kHighestErrorOffset), lowest = static_cast<std::int32_t>(kLowestErrorOffset);
+  c->put_ErrorOffset(highest);
+  EXPECT_EQ(status_of(ErrorCode::tcErrorSeriesArrayNotOne), 0xFFFFFFFFu);
+  c->put_ErrorOffset(lowest);
+  EXPECT_EQ(status_of(ErrorCode::tcErrorInvalidIndex), 0x80000000u);
+  for (const std::int32_t wrapping : {highest + 1, lowest - 1, std::numeric_limits<std::int32_t>::max(),
+                                      std::numeric_limits<std::int32_t>::min()}) {
+    const Status refused = status_of([&] { c->put_ErrorOffset(wrapping); });
+    EXPECT_EQ(refused, status_of(ErrorCode::tcErrorOutOfRange)) << wrapping;
+    EXPECT_NE(refused & 0x80000000u, 0u);
+    EXPECT_EQ(c->ErrorOffset(), lowest) << wrapping;
+  }
+  c->put_ErrorOffset(saved);
 }
 
 TEST(Chart3D, WhileBatchedChangesCauseNoDrawingAndUnbatchingDrawsOnce) {
