@@ -23,14 +23,10 @@
 
 namespace {
 
-using vex3d::platform::ArcSpec;
 using vex3d::platform::Bitmap;
 using vex3d::platform::Box;
 using vex3d::platform::Brush;
-using vex3d::platform::Cap;
 using vex3d::platform::DrawContext;
-using vex3d::platform::ImageView;
-using vex3d::platform::Join;
 using vex3d::platform::MetafileContext;
 using vex3d::platform::MetafileFormat;
 using vex3d::platform::Pen;
