@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "font_internal.h"
+#include "font_memo.h"
 #include "utf8.h"
 
 namespace vex3d::platform {
@@ -34,12 +36,6 @@ struct FontCache {
 FontCache &cache() {
   static FontCache *instance = new FontCache;  // lives to process exit: fonts may be in use until then
   return *instance;
-}
-
-int opentype_weight(FcPattern *match) {
-  int fc_weight = FC_WEIGHT_REGULAR;
-  FcPatternGetInteger(match, FC_WEIGHT, 0, &fc_weight);
-  return FcWeightToOpenType(fc_weight);
 }
 
 // Fills the design values from the face's tables.
@@ -92,45 +88,58 @@ bool load_design(Font::Impl &impl) {
   return ok;
 }
 
-// The match for a request, with the rendering settings of the machine's
-// configuration removed so that every machine draws alike.
-FcPattern *match_pattern(const FontRequest &request) {
-  FcPattern *pattern = FcPatternCreate();
-  if (!pattern) return nullptr;
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(request.family.c_str()));
-  if (request.weight > 0) FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(request.weight));
-  FcPatternAddInteger(pattern, FC_SLANT, request.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern *match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (!match) return nullptr;
-  for (const char *setting : {FC_ANTIALIAS, FC_HINTING, FC_HINT_STYLE, FC_AUTOHINT, FC_RGBA, FC_LCD_FILTER})
-    FcPatternDel(match, setting);
-  return match;
+// The memo of earlier runs' choices, read at the first request.
+FontMemo &memo() {
+  static FontMemo *instance = new FontMemo(default_font_memo_path(), font_configuration_fingerprint());
+  return *instance;
 }
 
-std::unique_ptr<Font::Impl> resolve(const FontRequest &request) {
-  FcPattern *match = match_pattern(request);
-  if (!match) return nullptr;
+// What a request is remembered by: only these fields change the match.
+std::string memo_key(const FontRequest &request) {
+  return std::to_string(request.weight) + " " + (request.italic ? "1 " : "0 ") + request.family;
+}
+
+// The face to make for a request: remembered, or fontconfig's match.
+std::optional<FontChoice> choose(const FontRequest &request) {
+  const std::string key = memo_key(request);
+  if (std::optional<FontChoice> remembered = memo().find(key)) return remembered;
+  std::optional<FontChoice> choice = fontconfig_choice(request);
+  if (choice) memo().add(key, *choice);
+  return choice;
+}
+
+// The pattern cairo makes the face from: the file with what fontconfig
+// added for synthetic bold and slant, and none of the machine's rendering
+// settings, so that every machine draws alike.
+FcPattern *face_pattern(const FontChoice &choice) {
+  FcPattern *pattern = FcPatternCreate();
+  if (!pattern) return nullptr;
+  FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8 *>(choice.file.c_str()));
+  FcPatternAddInteger(pattern, FC_INDEX, choice.index);
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(choice.family.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, choice.fc_weight);
+  FcPatternAddInteger(pattern, FC_SLANT, choice.fc_slant);
+  FcPatternAddBool(pattern, FC_EMBOLDEN, choice.embolden ? FcTrue : FcFalse);
+  if (choice.has_matrix) {
+    const FcMatrix matrix{choice.matrix[0], choice.matrix[1], choice.matrix[2], choice.matrix[3]};
+    FcPatternAddMatrix(pattern, FC_MATRIX, &matrix);
+  }
+  return pattern;
+}
+
+// The font made from a choice at the request's size and decoration.
+std::unique_ptr<Font::Impl> make_font(const FontChoice &choice, const FontRequest &request) {
   auto impl = std::make_unique<Font::Impl>();
-  FcChar8 *family = nullptr;
-  if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family)
-    impl->family = reinterpret_cast<const char *>(family);
-  impl->weight = opentype_weight(match);
-  FcBool embolden = FcFalse;
-  if (FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden) == FcResultMatch && embolden) impl->weight = kBold;
-  int slant = FC_SLANT_ROMAN;
-  FcPatternGetInteger(match, FC_SLANT, 0, &slant);
-  FcMatrix *matrix = nullptr;
-  const bool sheared = FcPatternGetMatrix(match, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix && matrix->xy != 0;
-  impl->italic = slant != FC_SLANT_ROMAN || sheared;
+  impl->family = choice.family;
+  impl->weight = choice.embolden ? kBold : FcWeightToOpenType(choice.fc_weight);
+  impl->italic = choice.fc_slant != FC_SLANT_ROMAN || (choice.has_matrix && choice.matrix[1] != 0);
   impl->underline = request.underline;
   impl->strikeout = request.strikeout;
   impl->options = new_text_options();
-  impl->face = cairo_ft_font_face_create_for_pattern(match);
-  FcPatternDestroy(match);
+  FcPattern *pattern = face_pattern(choice);
+  if (!pattern) return nullptr;
+  impl->face = cairo_ft_font_face_create_for_pattern(pattern);
+  FcPatternDestroy(pattern);
   if (cairo_font_face_status(impl->face) != CAIRO_STATUS_SUCCESS || !load_design(*impl)) return nullptr;
 
   if (request.height < 0) {
@@ -141,6 +150,11 @@ std::unique_ptr<Font::Impl> resolve(const FontRequest &request) {
   }
   impl->em_pixels = std::clamp(impl->em_pixels, 1.0, kLargestEmPixels);
   return impl;
+}
+
+std::unique_ptr<Font::Impl> resolve(const FontRequest &request) {
+  const std::optional<FontChoice> choice = choose(request);
+  return choice ? make_font(*choice, request) : nullptr;
 }
 
 int round_pixels(double v) {
@@ -159,6 +173,42 @@ cairo_font_options_t *new_text_options() {
   // Unhinted advances: a text measures the same on every context.
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
   return options;
+}
+
+std::optional<FontChoice> fontconfig_choice(const FontRequest &request) {
+  FcPattern *pattern = FcPatternCreate();
+  if (!pattern) return std::nullopt;
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(request.family.c_str()));
+  if (request.weight > 0) FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(request.weight));
+  FcPatternAddInteger(pattern, FC_SLANT, request.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern *match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!match) return std::nullopt;
+  FontChoice choice;
+  FcChar8 *text = nullptr;
+  if (FcPatternGetString(match, FC_FILE, 0, &text) == FcResultMatch && text)
+    choice.file = reinterpret_cast<const char *>(text);
+  FcPatternGetInteger(match, FC_INDEX, 0, &choice.index);
+  if (FcPatternGetString(match, FC_FAMILY, 0, &text) == FcResultMatch && text)
+    choice.family = reinterpret_cast<const char *>(text);
+  choice.fc_weight = FC_WEIGHT_REGULAR;
+  FcPatternGetInteger(match, FC_WEIGHT, 0, &choice.fc_weight);
+  choice.fc_slant = FC_SLANT_ROMAN;
+  FcPatternGetInteger(match, FC_SLANT, 0, &choice.fc_slant);
+  FcBool embolden = FcFalse;
+  choice.embolden = FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden) == FcResultMatch && embolden;
+  FcMatrix *matrix = nullptr;
+  if (FcPatternGetMatrix(match, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix) {
+    choice.has_matrix = true;
+    choice.matrix[0] = matrix->xx, choice.matrix[1] = matrix->xy, choice.matrix[2] = matrix->yx,
+    choice.matrix[3] = matrix->yy;
+  }
+  FcPatternDestroy(match);
+  if (choice.file.empty()) return std::nullopt;
+  return choice;
 }
 
 Font::Impl::~Impl() {
@@ -207,6 +257,11 @@ int Font::text_width(std::string_view text, double dpi) const {
   cairo_scaled_font_text_extents(impl_->measure_font, repaired.c_str(), &extents);
   if (cairo_scaled_font_status(impl_->measure_font) != CAIRO_STATUS_SUCCESS) return 0;
   return round_pixels(extents.x_advance);
+}
+
+FontRef font_from_choice(const FontChoice &choice, const FontRequest &request) {
+  std::unique_ptr<Font::Impl> impl = make_font(choice, request);
+  return impl ? std::make_shared<const Font>(std::move(impl)) : nullptr;
 }
 
 FontRef resolve_font(const FontRequest &request) {

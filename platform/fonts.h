@@ -7,8 +7,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "font_memo.h"
 
 namespace vex3d::platform {
 
@@ -71,5 +74,11 @@ using FontRef = std::shared_ptr<const Font>;
 // The font for a request, from the cache or resolved now; null only when no
 // font at all can be found on the machine.
 FontRef resolve_font(const FontRequest &request);
+
+// The two steps of resolving, for comparing a remembered choice with
+// fontconfig's: what fontconfig chooses (nothing when it has no font), and
+// the font made from a choice at the request's size and decoration.
+std::optional<FontChoice> fontconfig_choice(const FontRequest &request);
+FontRef font_from_choice(const FontChoice &choice, const FontRequest &request);
 
 }  // namespace vex3d::platform

@@ -2,8 +2,10 @@
 
 #include <cairo.h>
 
+#include <memory>
 #include <numbers>
 
+#include "picture_memory.h"
 #include "raster_fill.h"
 
 namespace vex3d::platform {
@@ -13,9 +15,42 @@ constexpr int kLargestSide = 32767;  // cairo's limit for image surfaces
 
 bool fits(int width, int height) { return width >= 0 && height >= 0 && width <= kLargestSide && height <= kLargestSide; }
 
+// The surface owns its pixels through its user data: they go back when
+// cairo lets the surface go.
+struct PixelMemory {
+  void *pixels;
+  std::size_t bytes;
+};
+const cairo_user_data_key_t kPixelMemoryKey{};
+
+void release_pixels(void *data) {
+  auto *memory = static_cast<PixelMemory *>(data);
+  release_picture_memory(memory->pixels, memory->bytes);
+  delete memory;
+}
+
+// A transparent ARGB32 surface whose pixels live in picture memory; an
+// error surface when there is no memory for them.
+cairo_surface_t *new_surface(int width, int height) {
+  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
+  if (stride <= 0 || height == 0) return cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  auto memory = std::make_unique<PixelMemory>();
+  memory->bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
+  memory->pixels = allocate_picture_memory(memory->bytes);
+  if (!memory->pixels) return cairo_image_surface_create(CAIRO_FORMAT_ARGB32, -1, -1);
+  cairo_surface_t *surface = cairo_image_surface_create_for_data(static_cast<unsigned char *>(memory->pixels),
+                                                                 CAIRO_FORMAT_ARGB32, width, height, stride);
+  if (cairo_surface_set_user_data(surface, &kPixelMemoryKey, memory.get(), release_pixels) == CAIRO_STATUS_SUCCESS) {
+    memory.release();
+  } else {
+    release_picture_memory(memory->pixels, memory->bytes);  // an error surface keeps no user data
+  }
+  return surface;
+}
+
 cairo_t *new_image(int width, int height) {
   if (!fits(width, height)) return nullptr;
-  cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  cairo_surface_t *surface = new_surface(width, height);
   cairo_t *cr = cairo_create(surface);
   cairo_surface_destroy(surface);
   return cr;
