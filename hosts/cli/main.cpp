@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "huge_page_heap.h"
 #include "messages.h"
 
 namespace torvane3d_cli {
@@ -67,6 +68,7 @@ void print_help(std::FILE *to) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  torvane3d_cli::put_the_heap_in_huge_pages();
   torvane3d_cli::start_messages(false);
   if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
     print_help(argc < 2 ? stderr : stdout);
