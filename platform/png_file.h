@@ -1,4 +1,4 @@
-// PNG files of raster images, through libpng.
+// PNG files of raster images: read through libpng, written by our own encoder.
 #pragma once
 
 #include <cstdint>

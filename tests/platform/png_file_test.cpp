@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "png_file.h"
@@ -86,6 +87,40 @@ TEST(PngFiles, MissingDamagedAndForeignFilesAreRefused) {
   EXPECT_FALSE(write_png("/nonexistent-dir/x.png", r.pixels()));
   std::remove(text.c_str());
   std::remove(cut.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// A picture that deflate cannot shrink: its image data spans several IDAT
+// chunks and several rounds of the deflater's output buffer, and still
+// comes back pixel for pixel (libpng checks every chunk's CRC and the
+// stream's Adler-32 on the way).
+TEST(PngFiles, APictureOfNoiseSpansChunksAndComesBackWhole) {
+  constexpr int kSide = 300;
+  RasterContext image(kSide, kSide);
+  std::uint32_t state = 12345;
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x) {
+      state = state * 1664525u + 1013904223u;
+      image.set_brush({state >> 8, false});
+      image.fill_rectangle({x, y, 1, 1});
+    }
+  const std::string path = temp_path("noise.png");
+  ASSERT_TRUE(write_png(path, image.pixels()));
+  std::ifstream file(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  int chunks = 0;
+  for (std::size_t at = bytes.find("IDAT"); at != std::string::npos; at = bytes.find("IDAT", at + 4)) ++chunks;
+  EXPECT_GE(chunks, 3) << bytes.size() << " bytes";
+  Bitmap back;
+  ASSERT_TRUE(read_png(path, back));
+  int wrong = 0;
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x) wrong += back.pixels[y * kSide + x] != image.pixel(x, y);
+  EXPECT_EQ(wrong, 0);
+  std::remove(path.c_str());
 }
 
 }  // namespace
