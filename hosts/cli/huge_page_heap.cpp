@@ -26,9 +26,6 @@ void put_the_heap_in_huge_pages() {
   if (!mallopt(M_TOP_PAD, static_cast<int>(kHeapStep)) || !mallopt(M_TRIM_THRESHOLD, 2 * static_cast<int>(kHeapStep)) ||
       !mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock))
     return;
-  // Helper threads (the PNG encoder's) allocate from this heap too, not from
-  // fresh arenas of their own.
-  mallopt(M_ARENA_MAX, 1);
   // One block makes the heap grow by the step; untouched, the new part
   // costs nothing yet. (volatile: a block freed unused may be left out.)
   const auto before = reinterpret_cast<std::uintptr_t>(sbrk(0));
