@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include "picture_deflate.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -10,13 +12,8 @@ namespace vex3d::platform {
 namespace {
 
 constexpr int kLargestSide = 32767;
-constexpr int kLevel = 1;       // zlib's fastest
-constexpr int kHashLevel = 4;   // memLevel: a table of 2^11 entries, renewed every 32 KiB of input
-constexpr int kWindowBits = 15;
 constexpr std::size_t kChunkData = std::size_t{64} << 10;  // IDAT chunk size
 constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-// A zlib header for a 32 KiB window at the fastest level (a multiple of 31).
-constexpr std::uint8_t kZlibHeader[] = {0x78, 0x01};
 constexpr std::uint8_t kNoFilter = 0;
 
 enum class Layout { kPalette, kRgb, kRgba };
@@ -171,39 +168,16 @@ class ChunkWriter {
   bool ok_ = true;
 };
 
-// The scanlines deflated into the file's image data, as a zlib stream.
-// Raw deflate with our own header and Adler-32: zlib's own framing would
-// only repeat it.
+// The scanlines deflated into the file's image data.
 bool deflate_rows(const ImageView &image, Layout layout, const Palette &palette, ChunkWriter &file) {
-  z_stream z{};
-  if (deflateInit2(&z, kLevel, Z_DEFLATED, -kWindowBits, kHashLevel, Z_DEFAULT_STRATEGY) != Z_OK) return false;
-  const std::size_t line = 1 + static_cast<std::size_t>(image.width) * info(layout).bytes_per_pixel;
-  std::vector<std::uint8_t> row(line), out(kChunkData);
-  bool ok = file.image_data(kZlibHeader, sizeof kZlibHeader);
-  // Deflates until zlib leaves output room; its last status.
-  const auto pump = [&](int flush) {
-    int status;
-    do {
-      z.next_out = out.data();
-      z.avail_out = static_cast<uInt>(out.size());
-      status = deflate(&z, flush);
-      ok = ok && status != Z_STREAM_ERROR && file.image_data(out.data(), out.size() - z.avail_out);
-    } while (ok && z.avail_out == 0 && status != Z_STREAM_END);
-    return status;
-  };
-  uLong adler = adler32(0, nullptr, 0);
-  for (int y = 0; y < image.height && ok; ++y) {
-    scanline(image.pixels + static_cast<long long>(y) * image.stride, image.width, layout, palette, row.data());
-    adler = adler32(adler, row.data(), static_cast<uInt>(line));
-    z.next_in = row.data();
-    z.avail_in = static_cast<uInt>(line);
-    pump(Z_NO_FLUSH);
+  const int pixel = info(layout).bytes_per_pixel;
+  const std::size_t line = 1 + static_cast<std::size_t>(image.width) * static_cast<std::size_t>(pixel);
+  PictureDeflater deflater(line, pixel, [&file](const std::uint8_t *d, std::size_t n) { return file.image_data(d, n); });
+  for (int y = 0; y < image.height; ++y) {
+    scanline(image.pixels + static_cast<long long>(y) * image.stride, image.width, layout, palette, deflater.next_row());
+    if (!deflater.add_row()) return false;
   }
-  ok = ok && pump(Z_FINISH) == Z_STREAM_END;
-  deflateEnd(&z);
-  std::uint8_t trailer[4];
-  put32(trailer, static_cast<std::uint32_t>(adler));
-  return ok && file.image_data(trailer, sizeof trailer);
+  return deflater.finish();
 }
 
 }  // namespace
@@ -230,7 +204,6 @@ bool write_png_bytes(const ImageView &image, const PngBytes &write, std::string 
     file.end_image_data();
     file.chunk("IEND", nullptr, 0);
   }
-  if (!ok && file.ok()) why = "out of memory";  // zlib refused to start or to go on
   return ok && file.ok();
 }
 

@@ -1,10 +1,10 @@
-// Writing PNG files: our own encoder over zlib.
+// Writing PNG files: our own encoder.
 //
 // The file is an 8-bit PNG: with a palette when the pixels are opaque in at
 // most 256 colours, RGB when opaque in more, RGBA (unpremultiplied) when any
-// is not opaque; rows unfiltered, deflated at zlib's fastest level with a
-// small hash table, streamed row by row. Only the chunks a viewer needs are
-// written (IHDR, PLTE, IDAT, IEND).
+// is not opaque; rows unfiltered, streamed row by row through the picture
+// deflater (picture_deflate.h). Only the chunks a viewer needs are written
+// (IHDR, PLTE, IDAT, IEND).
 #pragma once
 
 #include <cstddef>
