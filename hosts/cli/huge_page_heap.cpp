@@ -33,9 +33,9 @@ void put_the_heap_in_huge_pages() {
   const auto first = reinterpret_cast<std::uintptr_t>(grow);
   std::free(grow);
   const auto after = reinterpret_cast<std::uintptr_t>(sbrk(0));
-  const std::uintptr_t end = after & ~(kHugePage - 1);
-  if (!first || after <= before || end <= first) return;
-  madvise(reinterpret_cast<void *>(round_up(first)), end - round_up(first), MADV_HUGEPAGE);
+  const std::uintptr_t start = round_up(first), end = after & ~(kHugePage - 1);
+  if (!first || after <= before || end <= start) return;
+  madvise(reinterpret_cast<void *>(start), end - start, MADV_HUGEPAGE);
   // The allocator wrote the block's end mark before the advice, so the
   // 2 MiB around it is in small pages for good: a block that stays unused
   // takes the heap up to there (it lands where the first block was), and
