@@ -22,6 +22,10 @@ constexpr std::string_view kHeader = "torvane3d font choices 1";
 constexpr std::string_view kFingerprintTag = "fingerprint ";
 constexpr std::size_t kLargestMemo = 64 * 1024;
 constexpr std::size_t kMostEntries = 256;
+// A process that asks for font after font (a fuzzer, a font browser) writes
+// the memo this many times, then remembers in memory only.
+constexpr int kMostWrites = 8;
+constexpr std::size_t kLongestText = 255;
 constexpr int kFields = 12;
 // Font folders are looked into this deep (Debian keeps a package's fonts
 // two levels down), with at most this many folders in all.
@@ -32,11 +36,17 @@ constexpr int kMostFolders = 1024;
 // finds fonts (relative to $HOME with "~/", to the XDG folders with their
 // variable's name and a colon).
 constexpr const char *kEnvironment[] = {"FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "HOME",
-                                        "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"};
-constexpr const char *kConfigurationPaths[] = {
-    "/etc/fonts/fonts.conf", "/etc/fonts/conf.d", "/etc/fonts/local.conf", "XDG_CONFIG_HOME:fontconfig/fonts.conf",
-    "XDG_CONFIG_HOME:fontconfig/conf.d", "~/.fonts.conf", "~/.fonts.conf.d", "/var/cache/fontconfig",
-    "XDG_CACHE_HOME:fontconfig", "~/.fontconfig"};
+                                        "XDG_CONFIG_HOME", "XDG_DATA_HOME",   "XDG_CACHE_HOME"};
+constexpr const char *kConfigurationPaths[] = {"/etc/fonts/fonts.conf",
+                                               "/etc/fonts/conf.d",
+                                               "/etc/fonts/local.conf",
+                                               "XDG_CONFIG_HOME:fontconfig/fonts.conf",
+                                               "XDG_CONFIG_HOME:fontconfig/conf.d",
+                                               "~/.fonts.conf",
+                                               "~/.fonts.conf.d",
+                                               "/var/cache/fontconfig",
+                                               "XDG_CACHE_HOME:fontconfig",
+                                               "~/.fontconfig"};
 constexpr const char *kFontFolders[] = {"/usr/share/fonts", "/usr/X11R6/lib/X11/fonts", "/usr/local/share/fonts",
                                         "XDG_DATA_HOME:fonts", "~/.fonts"};
 
@@ -100,7 +110,13 @@ struct Fingerprint {
   }
 };
 
-bool plain(std::string_view text) { return text.find_first_of("\t\r\n") == std::string_view::npos; }
+// Text the memo keeps: a line's field of printable bytes (UTF-8 included).
+bool plain(std::string_view text) {
+  if (text.size() > kLongestText) return false;
+  for (const unsigned char c : text)
+    if (c < 0x20 || c == 0x7F) return false;
+  return true;
+}
 
 std::vector<std::string_view> split(std::string_view line, char separator) {
   std::vector<std::string_view> parts;
@@ -154,7 +170,7 @@ bool make_folders(const std::string &file) {
 }  // namespace
 
 FontMemo::FontMemo(std::string path, std::string fingerprint)
-    : path_(std::move(path)), fingerprint_(std::move(fingerprint)) {
+    : path_(std::move(path)), fingerprint_(std::move(fingerprint)), writes_left_(kMostWrites) {
   std::string text;
   if (path_.empty() || !read_memo(path_, text)) return;
   const std::vector<std::string_view> lines = split(text, '\n');
@@ -166,8 +182,9 @@ FontMemo::FontMemo(std::string path, std::string fingerprint)
     FontChoice &c = e.choice;
     c.file = f[1];
     c.family = f[3];
-    bool ok = !c.file.empty() && c.file[0] == '/' && number(f[2], c.index) && number(f[4], c.fc_weight) &&
-              number(f[5], c.fc_slant) && flag(f[6], c.embolden) && flag(f[7], c.has_matrix);
+    bool ok = plain(e.request) && plain(c.file) && plain(c.family) && !c.file.empty() && c.file[0] == '/' &&
+              number(f[2], c.index) && number(f[4], c.fc_weight) && number(f[5], c.fc_slant) &&
+              flag(f[6], c.embolden) && flag(f[7], c.has_matrix);
     for (int m = 0; ok && m < 4; ++m) ok = number(f[8 + m], c.matrix[m]);
     if (ok) entries_.push_back(std::move(e));
   }
@@ -188,7 +205,8 @@ bool FontMemo::add(const std::string &request, const FontChoice &choice) {
   std::erase_if(entries_, [&](const Entry &e) { return e.request == request; });
   if (entries_.size() >= kMostEntries) entries_.erase(entries_.begin());
   entries_.push_back({request, choice});
-  if (path_.empty() || !make_folders(path_)) return false;
+  if (path_.empty() || writes_left_ <= 0 || !make_folders(path_)) return false;
+  --writes_left_;
   struct stat st {};
   if (lstat(path_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;  // not ours to replace
 

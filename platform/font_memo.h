@@ -37,8 +37,10 @@ class FontMemo {
 
   // The choice remembered for `request`, when its file is still there.
   std::optional<FontChoice> find(const std::string &request) const;
-  // Remembers a choice and writes the memo; false when it could not be
-  // written (the choice is still remembered in this process).
+  // Remembers a choice and writes the memo; false when it was not written.
+  // A request or choice holding control characters or longer than 255
+  // bytes is not remembered at all; one FontMemo writes its file only its
+  // first few times, later choices are remembered in this process only.
   bool add(const std::string &request, const FontChoice &choice);
 
  private:
@@ -48,6 +50,7 @@ class FontMemo {
   };
   std::string path_, fingerprint_;
   std::vector<Entry> entries_;
+  int writes_left_;
 };
 
 // The fingerprint of fontconfig's configuration as this process sees it.

@@ -172,9 +172,11 @@ class ChunkWriter {
 bool deflate_rows(const ImageView &image, Layout layout, const Palette &palette, ChunkWriter &file) {
   const int pixel = info(layout).bytes_per_pixel;
   const std::size_t line = 1 + static_cast<std::size_t>(image.width) * static_cast<std::size_t>(pixel);
-  PictureDeflater deflater(line, pixel, [&file](const std::uint8_t *d, std::size_t n) { return file.image_data(d, n); });
+  PictureDeflater deflater(line, pixel,
+                           [&file](const std::uint8_t *d, std::size_t n) { return file.image_data(d, n); });
   for (int y = 0; y < image.height; ++y) {
-    scanline(image.pixels + static_cast<long long>(y) * image.stride, image.width, layout, palette, deflater.next_row());
+    scanline(image.pixels + static_cast<long long>(y) * image.stride, image.width, layout, palette,
+             deflater.next_row());
     if (!deflater.add_row()) return false;
   }
   return deflater.finish();

@@ -104,7 +104,10 @@ TEST_F(FontMemoTest, TheFingerprintFollowsTheConfigurationFiles) {
   EXPECT_EQ(font_configuration_fingerprint(), first) << "nothing changed";
   std::ofstream(conf, std::ios::app) << "<!-- edited -->";
   const std::string edited = font_configuration_fingerprint();
-  if (before) setenv("FONTCONFIG_FILE", saved.c_str(), 1); else unsetenv("FONTCONFIG_FILE");
+  if (before)
+    setenv("FONTCONFIG_FILE", saved.c_str(), 1);
+  else
+    unsetenv("FONTCONFIG_FILE");
   EXPECT_NE(edited, first);
   EXPECT_NE(font_configuration_fingerprint(), edited) << "the environment counts";
 }
@@ -134,6 +137,28 @@ TEST_F(FontMemoTest, AFaceFromTheMemoDrawsAsFontconfigsOwn) {
     EXPECT_GT(inked, 50) << request.family;
     EXPECT_EQ(differing, 0) << request.family;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A process asking for font after font (a fuzzer's) neither fills the memo
+// with unprintable names nor rewrites it without end.
+TEST_F(FontMemoTest, AProcessOfManyRequestsWritesTheMemoAFewTimesOnly) {
+  const FontChoice c = sans();
+  FontMemo memo(path_, "fp");
+  EXPECT_FALSE(memo.add("400 0 Bad\x01Name", c));
+  EXPECT_FALSE(memo.add("400 0 " + std::string(300, 'x'), c));
+  EXPECT_FALSE(memo.find("400 0 Bad\x01Name"));
+  int written = 0;
+  for (int k = 0; k < 30; ++k) written += memo.add("400 0 Face " + std::to_string(k), c);
+  EXPECT_GT(written, 0);
+  EXPECT_LT(written, 30);
+  EXPECT_TRUE(memo.find("400 0 Face 29")) << "still remembered in the process";
+  const FontMemo next(path_, "fp");
+  EXPECT_TRUE(next.find("400 0 Face 0"));
+  EXPECT_FALSE(next.find("400 0 Face 29")) << "not written once the writes were spent";
 }
 
 }  // namespace

@@ -50,8 +50,8 @@ TEST(PictureDeflate, EveryKindOfPictureInflatesToItsRows) {
     int kind;  // 0 flat, 1 noise, 2 stripes repeating rows, 3 runs of a few colours
   };
   const Case cases[] = {
-      {"flat rgb", 1000, 40, 3, 0},       {"noise rgb", 300, 30, 3, 1},     {"stripes rgba", 257, 20, 4, 2},
-      {"runs palette", 1000, 30, 1, 3},   {"one pixel", 1, 1, 3, 1},        {"one column", 1, 50, 4, 3},
+      {"flat rgb", 1000, 40, 3, 0},           {"noise rgb", 300, 30, 3, 1}, {"stripes rgba", 257, 20, 4, 2},
+      {"runs palette", 1000, 30, 1, 3},       {"one pixel", 1, 1, 3, 1},    {"one column", 1, 50, 4, 3},
       {"rows too far apart", 11000, 3, 3, 2},  // a row longer than deflate's window: no matches with the row above
   };
   for (const Case &c : cases) {
