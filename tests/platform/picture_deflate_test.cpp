@@ -74,7 +74,9 @@ TEST(PictureDeflate, EveryKindOfPictureInflatesToItsRows) {
     const std::optional<Bytes> back = inflate_all(stream, rows.size());
     ASSERT_TRUE(back) << c.name;
     EXPECT_TRUE(*back == rows) << c.name;
-    if (c.kind == 0) EXPECT_LT(stream.size(), rows.size() / 50) << c.name << ": flat rows shrink to runs";
+    if (c.kind == 0) {
+      EXPECT_LT(stream.size(), rows.size() / 50) << c.name << ": flat rows shrink to runs";
+    }
   }
 }
 

@@ -223,7 +223,8 @@ TEST_P(LabelOrderTest, ALabelIsDrawnAfterTheCellsBehindItAndBeforeThoseInFront) 
   use(make_grid(5, 5, [](int, int) { return 0.0; }));
   Vex3dSetValues(g(), VEX3D_DRAW_MESH, 0, VEX3D_DRAW_SHADED, 1, VEX3D_ZMIN, -1.0, VEX3D_ZMAX, 1.0, 0);
   rotate(45, 0, GetParam());
-  Vex3dText *above = by_point(1.5, 2.5, 0.5), *under = by_point(2.5, 0.5, -0.5);
+  by_point(1.5, 2.5, 0.5);  // the label above the plane, in the label fill
+  Vex3dText *under = by_point(2.5, 0.5, -0.5);
   Vex3dTextSetValues(under, VEX3D_TEXT_BACKGROUND_COLOR, kLabelFill + 1, 0);
   draw();
   const std::vector<std::size_t> cells = fills_in(kTop);
